@@ -1,0 +1,34 @@
+# Thin wrapper over CMake: `make run` and `make test` are all a newcomer needs.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test test-sanitized bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/bin/ordovan
+
+test: build test-sanitized
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The hand-written containers manage memory themselves; their tests also run
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitized: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORDOVAN_TOOLBOX_ONLY=ON -DORDOVAN_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD)/bin/ordovan-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

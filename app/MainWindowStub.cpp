@@ -1,0 +1,7 @@
+#include "app/MainWindowStub.h"
+
+MainWindowStub::MainWindowStub()
+{
+    setWindowTitle("Ordovan - Compute your time plans");
+    resize(640, 480);
+}
