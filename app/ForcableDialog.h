@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+#include <QSize>
+
+class QHBoxLayout;
+class QPushButton;
+
+namespace mfctriext {
+
+// The base of every property and plan dialog. A dialog whose changes already
+// took effect in the model calls Force(): from then on it can only be left
+// through its first button, relabelled "Close", which keeps the changes.
+//
+// Data exchange follows one pattern: OnInitDialog() loads the fields through
+// DoDataExchange(Exchange::Load); accepting the dialog saves them through
+// DoDataExchange(Exchange::Save) before it closes. Cancel saves nothing.
+// A derived class builds its widgets in its constructor and then calls its
+// own OnInitDialog() as the last step, so that a dialog is complete and
+// testable without a modal run.
+class ForcableDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Exchange { Load, Save };
+
+    // With no parent the dialog is owned by the application's active window.
+    explicit ForcableDialog(QWidget* parent = nullptr);
+
+    void Force();
+    bool IsForced() const { return forced; }
+
+    // Button 1 ("OK", or the derived dialog's own text) and button 2
+    // ("Cancel"); null until the derived dialog has created them.
+    QPushButton* GetOkButton() const { return okButton; }
+    QPushButton* GetCancelButton() const { return cancelButton; }
+
+    // Accepting runs the saving exchange first.
+    void accept() override;
+    // Once forced, rejecting (Cancel, Escape, the window's close request) does nothing.
+    void reject() override;
+
+protected:
+    virtual void DoDataExchange(Exchange direction);
+    virtual void OnInitDialog();
+
+    QPushButton* CreateOkButton(const QString& text = QStringLiteral("OK"));
+    QPushButton* CreateCancelButton(const QString& text = QStringLiteral("Cancel"));
+    // A row that right-aligns the given buttons, as the bottom row of a dialog.
+    static QHBoxLayout* CreateButtonRow(std::initializer_list<QPushButton*> buttons);
+
+    // Converts dialog units of the templates (a quarter of the average
+    // character width, an eighth of the character height) into pixels of
+    // this dialog's font, for minimum sizes that keep the proportions.
+    QSize DialogUnitsToPixels(int width, int height) const;
+
+private:
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    bool forced = false;
+};
+
+} // namespace mfctriext
