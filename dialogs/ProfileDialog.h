@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/ForcableDialog.h"
+
+class EntityList;
+class PrecedenceRelation;
+class Profile;
+class Task;
+class QLineEdit;
+
+// "Profile properties": the name and end time, written back on OK or
+// "Close"; the executed tasks and, for the selected executed task, its
+// precedent tasks, which change in the profile at once and force the dialog.
+class ProfileDialog : public mfctriext::ForcableDialog {
+    Q_OBJECT
+public:
+    explicit ProfileDialog(Profile& profile, QWidget* parent = nullptr);
+
+    void RefillTaskLists();
+    void RefillPrecedentLists();
+
+    QLineEdit* GetNameEdit() const { return nameEdit; }
+    QLineEdit* GetHoursEdit() const { return hoursEdit; }
+    QLineEdit* GetMinutesEdit() const { return minutesEdit; }
+    EntityList* GetAvailableTasksList() const { return availableTasks; }
+    EntityList* GetExecutedTasksList() const { return executedTasks; }
+    EntityList* GetCandidatePrecedentsList() const { return candidatePrecedents; }
+    EntityList* GetPrecedentTasksList() const { return precedentTasks; }
+    QPushButton* GetAddExecutedButton() const { return addExecutedButton; }
+    QPushButton* GetRemoveExecutedButton() const { return removeExecutedButton; }
+    QPushButton* GetAddPrecedentButton() const { return addPrecedentButton; }
+    QPushButton* GetRemovePrecedentButton() const { return removePrecedentButton; }
+    QPushButton* GetEditTimingButton() const { return editTimingButton; }
+
+public slots:
+    void OnAddExecuted();
+    void OnRemoveExecuted();
+    void OnAddPrecedent();
+    void OnRemovePrecedent();
+    void OnEditTiming();
+
+protected:
+    void DoDataExchange(Exchange direction) override;
+    void OnInitDialog() override;
+
+private:
+    void BuildLayout();
+    void ConnectActions();
+    // The relation of the first selected executed task, or null.
+    PrecedenceRelation* FindSelectedRelation() const;
+    PrecedenceRelation* FindRelation(const Task* executedTask) const;
+    void RemoveExecutedTask(const Task* task);
+    void ShowSelectTaskFirst();
+
+    Profile& profile;
+    QLineEdit* nameEdit;
+    QLineEdit* hoursEdit;
+    QLineEdit* minutesEdit;
+    EntityList* availableTasks;
+    EntityList* executedTasks;
+    EntityList* candidatePrecedents;
+    EntityList* precedentTasks;
+    QPushButton* addExecutedButton;
+    QPushButton* removeExecutedButton;
+    QPushButton* addPrecedentButton;
+    QPushButton* removePrecedentButton;
+    QPushButton* editTimingButton;
+};
