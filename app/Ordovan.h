@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/TriExtApp.h"
+
+#include <memory>
+
+namespace toolbox {
+template<typename T>
+class ArrayList;
+} // namespace toolbox
+
+class Document;
+class MainFrame;
+class MainView;
+class PlanningModel;
+class Person;
+class Resource;
+
+// The application class: owns the model (the persons and the resources),
+// builds it from the configuration store when constructed and writes it back
+// when destroyed, creates the main window in InitInstance and carries the
+// commands of the application. It is the one global object of the program,
+// reached through GetInstance().
+class Ordovan : public mfctriext::TriExtApp {
+    Q_OBJECT
+public:
+    Ordovan(int& argc, char** argv, const char* programFile = nullptr);
+    ~Ordovan() override;
+
+    // The global application pointer; null when the running application is
+    // not an Ordovan (in tests of single dialogs).
+    static Ordovan* GetInstance();
+    static const char* GetProductName() { return "Ordovan"; }
+
+    toolbox::ArrayList<Person>& GetPersons();
+    toolbox::ArrayList<Resource>& GetResources();
+    PlanningModel& GetModel();
+
+    // Creates the document, the main window and the tree view, shows the
+    // window and, on the first start, the About box. False ends the program.
+    bool InitInstance();
+
+    MainFrame* GetMainFrame() const;
+    MainView* GetMainView() const;
+    Document* GetDocument() const;
+
+    // The window the user works in: the active modal dialog or the main window.
+    QWidget* GetActiveOwner() const;
+
+public slots:
+    void OnAppAbout();
+    void OnHelp();
+    void OnTermsAndConditions();
+    void OnWebSite();
+    void OnEditDelete();
+    void OnEditDuplicateProfile();
+    void OnEditProperties();
+    void OnInsertPerson();
+    void OnInsertResource();
+    void OnInsertTask();
+    void OnInsertProfile();
+    void OnPlanCompute();
+
+private:
+    std::unique_ptr<PlanningModel> model;
+    std::unique_ptr<Document> document;
+    std::unique_ptr<MainFrame> mainFrame;
+};

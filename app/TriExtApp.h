@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+#include <string>
+
+namespace toolbox {
+class Config;
+class ConfigSection;
+class Path;
+} // namespace toolbox
+
+namespace mfctriext {
+
+// The framework extension layer of the application object: it owns the
+// configuration store, loads it from the per-user data folder when it is
+// constructed (falling back to the defaults beside the program file) and
+// saves it, once, when it is destroyed.
+class TriExtApp : public QApplication {
+    Q_OBJECT
+public:
+    // `programFile` stands for the path of the running program file; null
+    // means the process's own. Tests pass a file in a folder of their own.
+    TriExtApp(int& argc, char** argv, const char* programFile = nullptr);
+    ~TriExtApp() override;
+
+    // The root section of the configuration store; never null.
+    toolbox::ConfigSection& GetConfig();
+    // The per-user data folder, created if missing; the program file's
+    // folder when it cannot be had.
+    std::unique_ptr<toolbox::Path> GetDataFolderPath() const;
+    // The folder that holds the program file.
+    std::unique_ptr<toolbox::Path> GetProgramFolderPath() const;
+    // The program file's own name (without folder), e.g. "ordovan".
+    const std::string& GetProgramFile() const { return programFile; }
+
+    // False the first time it is asked for `name` in the life of the
+    // configuration file, true from then on.
+    bool IsOnceActionDone(const char* name);
+    bool IsFirstRun() const { return firstRun; }
+
+private:
+    std::string programFile;
+    std::unique_ptr<toolbox::Config> config;
+    bool firstRun = false;
+};
+
+} // namespace mfctriext
