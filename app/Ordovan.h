@@ -5,8 +5,7 @@
 #include <memory>
 
 namespace toolbox {
-template<typename T>
-class ArrayList;
+template <typename T> class ArrayList;
 } // namespace toolbox
 
 class Document;
