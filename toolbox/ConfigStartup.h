@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+namespace toolbox {
+
+class Config;
+class Path;
+
+// Where the configuration of this run came from.
+enum class ConfigOrigin { DataFile, Defaults, Nothing };
+
+// What to do with a data file that exists but does not parse.
+enum class UnreadableDataFile {
+    // Move it aside under a name no save touches and log an Error record;
+    // for programs that save at exit.
+    Keep,
+    // Leave it where it is; for programs that never write.
+    Leave,
+};
+
+// Loading at start-up, shared by every program that reads the user's data:
+// the data file (or its ".old" copy when the file cannot be opened), and when
+// that fails, the read-only defaults beside the program.
+class ConfigStartup {
+public:
+    // `defaultsFile` may be null when there are no defaults.
+    static ConfigOrigin Load(
+        Config& config, const char* dataFile, const char* defaultsFile, UnreadableDataFile unreadable);
+    // The same with the file names derived from the program file's name:
+    // "<program>.cfg" in the data folder, and beside the program.
+    static ConfigOrigin LoadFromFolders(Config& config, const Path& dataFolder, UnreadableDataFile unreadable);
+
+    // The name an unreadable file is kept under: the file's path followed by
+    // ".unreadable-" and the local date and time (YYYYMMDD-HHMMSS), with "-2",
+    // "-3"... appended when that name is taken. Moves the file there and
+    // returns the new name; null when it could not be moved.
+    static std::unique_ptr<char[]> KeepUnreadable(const char* path);
+};
+
+} // namespace toolbox
