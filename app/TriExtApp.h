@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include <memory>
-#include <string>
 
 namespace toolbox {
 class Config;
@@ -20,8 +19,9 @@ namespace mfctriext {
 class TriExtApp : public QApplication {
     Q_OBJECT
 public:
-    // `programFile` stands for the path of the running program file; null
-    // means the process's own. Tests pass a file in a folder of their own.
+    // `programFile` names the running program file when it is not the
+    // process's own (tests pass a file in a folder of their own); it decides
+    // the configuration file's name and where the defaults and documents lie.
     TriExtApp(int& argc, char** argv, const char* programFile = nullptr);
     ~TriExtApp() override;
 
@@ -32,8 +32,6 @@ public:
     std::unique_ptr<toolbox::Path> GetDataFolderPath() const;
     // The folder that holds the program file.
     std::unique_ptr<toolbox::Path> GetProgramFolderPath() const;
-    // The program file's own name (without folder), e.g. "ordovan".
-    const std::string& GetProgramFile() const { return programFile; }
 
     // False the first time it is asked for `name` in the life of the
     // configuration file, true from then on.
@@ -41,7 +39,6 @@ public:
     bool IsFirstRun() const { return firstRun; }
 
 private:
-    std::string programFile;
     std::unique_ptr<toolbox::Config> config;
     bool firstRun = false;
 };

@@ -1,4 +1,7 @@
-#include <QApplication>
+#include "TestApplication.h"
+
+#include <QByteArray>
+#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +11,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
+    TestApplication::Initialise(argc, argv);
+    TestApplication::Start();
+    int result = RUN_ALL_TESTS();
+    TestApplication::Stop();
+    return result;
 }
