@@ -37,13 +37,6 @@ public:
     HashMap(const HashMap&) = delete;
     HashMap& operator=(const HashMap&) = delete;
 
-    virtual ~HashMap()
-    {
-        ClearForDestruction();
-        delete[] keyLists;
-        delete[] valueLists;
-    }
-
     int GetCount() const { return count; }
     int GetBucketCount() const { return bucketCount; }
     int GetMinimumBuckets() const { return minimumBuckets; }
@@ -104,13 +97,6 @@ public:
     std::unique_ptr<PointeredList> ListKeys() const { return ListColumn(keyLists); }
     std::unique_ptr<PointeredList> ListValues() const { return ListColumn(valueLists); }
 
-    virtual bool KeysEqual(const void* storedKey, Key key) const { return storedKey == key; }
-
-    virtual std::uint32_t Hash(Key key) const
-    {
-        return static_cast<std::uint32_t>((reinterpret_cast<std::uintptr_t>(key) >> 3) * 1009u);
-    }
-
 protected:
     virtual void* CopyKey(Key key) { return const_cast<void*>(key); }
     virtual void FreeKey(void*) { }
@@ -122,6 +108,23 @@ protected:
         delete value;
     }
 
+public:
+    virtual bool KeysEqual(const void* storedKey, Key key) const { return storedKey == key; }
+
+    virtual std::uint32_t Hash(Key key) const
+    {
+        return static_cast<std::uint32_t>((reinterpret_cast<std::uintptr_t>(key) >> 3) * 1009u);
+    }
+
+    // Declared after the hooks to keep them first in the virtual table.
+    virtual ~HashMap()
+    {
+        ClearForDestruction();
+        delete[] keyLists;
+        delete[] valueLists;
+    }
+
+protected:
     // Frees every entry with the hooks of the class whose destructor calls
     // it, without rebalancing, which could allocate.
     void ClearForDestruction() noexcept { ReleaseEntries(ValueDisposal::Free); }

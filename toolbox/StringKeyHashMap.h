@@ -24,6 +24,22 @@ public:
 
     ~StringKeyHashMap() override { this->ClearForDestruction(); }
 
+protected:
+    void* CopyKey(Key key) override
+    {
+        if (!key)
+            return nullptr;
+        std::size_t size = std::strlen(static_cast<const char*>(key)) + 1;
+        auto* copy = new (std::nothrow) char[size];
+        if (!copy)
+            throw EOutOfMemory();
+        std::memcpy(copy, key, size);
+        return copy;
+    }
+
+    void FreeKey(void* storedKey) override { delete[] static_cast<char*>(storedKey); }
+
+public:
     bool KeysEqual(const void* storedKey, Key key) const override
     {
         return storedKey && key && std::strcmp(static_cast<const char*>(storedKey), static_cast<const char*>(key)) == 0;
@@ -44,21 +60,6 @@ public:
         }
         return hash;
     }
-
-protected:
-    void* CopyKey(Key key) override
-    {
-        if (!key)
-            return nullptr;
-        std::size_t size = std::strlen(static_cast<const char*>(key)) + 1;
-        auto* copy = new (std::nothrow) char[size];
-        if (!copy)
-            throw EOutOfMemory();
-        std::memcpy(copy, key, size);
-        return copy;
-    }
-
-    void FreeKey(void* storedKey) override { delete[] static_cast<char*>(storedKey); }
 };
 
 } // namespace toolbox

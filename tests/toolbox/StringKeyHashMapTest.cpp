@@ -180,7 +180,8 @@ TEST_F(StringKeyHashMapTest, ExhaustionDuringAGrowingPutLeavesTheMapAsItWas)
         map.Put(Name(i).c_str(), new CountedValue(i));
     std::vector<std::string> before = Keys(map);
     bool succeeded = false;
-    for (int allowed = 0; !succeeded; ++allowed) {
+    int attempts = 0;
+    for (int allowed = 0; !succeeded; ++allowed, ++attempts) {
         auto* value = new CountedValue(16);
         {
             AllocationFailure failure(allowed);
@@ -198,6 +199,9 @@ TEST_F(StringKeyHashMapTest, ExhaustionDuringAGrowingPutLeavesTheMapAsItWas)
         ASSERT_EQ(Keys(map), before) << allowed;
         ASSERT_EQ(map.Get("key16"), nullptr);
     }
+    // Refusing each allocation in turn reached into the rehash: two arrays
+    // and two items for every entry.
+    EXPECT_GE(attempts, 2 + 2 * 17);
     EXPECT_EQ(map.GetBucketCount(), 34);
     EXPECT_EQ(map.Get("key16")->GetKey(), 16);
 }
