@@ -1,0 +1,49 @@
+#include "model/PlanningModel.h"
+
+#include "model/CompareByName.h"
+#include "model/ModelTreeView.h"
+#include "model/Person.h"
+#include "model/Resource.h"
+
+PlanningModel::PlanningModel() = default;
+
+PlanningModel::~PlanningModel()
+{
+    Clear();
+}
+
+void PlanningModel::SortPersons()
+{
+    persons.Sort(CompareByName);
+}
+
+void PlanningModel::SortResources()
+{
+    resources.Sort(CompareByName);
+}
+
+void PlanningModel::SortAll()
+{
+    SortPersons();
+    SortResources();
+    for (Person* person : persons) {
+        person->SortTasks();
+        person->SortProfiles();
+    }
+}
+
+void PlanningModel::InsertIntoTree(ModelTreeView& tree)
+{
+    TreeNodeHandle personsFolder = tree.InsertNode("Persons", TreeIcon::Folder, nullptr, nullptr);
+    for (Person* person : persons)
+        person->InsertIntoTree(tree, personsFolder);
+    TreeNodeHandle resourcesFolder = tree.InsertNode("Resources", TreeIcon::Folder, nullptr, nullptr);
+    for (Resource* resource : resources)
+        resource->InsertIntoTree(tree, resourcesFolder);
+}
+
+void PlanningModel::Clear()
+{
+    persons.DeleteAll();
+    resources.DeleteAll();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/TreeNodeHandle.h"
+#include "toolbox/ArrayList.h"
+
+class ModelTreeView;
+class Person;
+class Resource;
+
+// The two roots of the model: every person and every resource. Owns both
+// lists and their entities; destroying the model destroys them all.
+class PlanningModel {
+public:
+    PlanningModel();
+    ~PlanningModel();
+    PlanningModel(const PlanningModel&) = delete;
+    PlanningModel& operator=(const PlanningModel&) = delete;
+
+    toolbox::ArrayList<Person>& GetPersons() { return persons; }
+    const toolbox::ArrayList<Person>& GetPersons() const { return persons; }
+    toolbox::ArrayList<Resource>& GetResources() { return resources; }
+    const toolbox::ArrayList<Resource>& GetResources() const { return resources; }
+
+    void SortPersons();
+    void SortResources();
+    // Persons, resources, and every person's tasks and profiles.
+    void SortAll();
+
+    // The "Persons" folder with every person below it, then the "Resources"
+    // folder with every resource.
+    void InsertIntoTree(ModelTreeView& tree);
+
+    // Destroys every entity; resources last, since tasks refer to them.
+    void Clear();
+
+private:
+    // Declared first so that it is destroyed after the persons.
+    toolbox::ArrayList<Resource> resources;
+    toolbox::ArrayList<Person> persons;
+};

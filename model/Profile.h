@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/TreeItem.h"
+#include "toolbox/ArrayList.h"
+
+#include <cstdint>
+#include <memory>
+
+class Person;
+class PrecedenceRelation;
+
+// A selection of its owner's tasks with an end time. The relations are the
+// selection: one per executed task, in the order they were added, never
+// sorted. The profile owns them.
+class Profile : public TreeItem {
+public:
+    explicit Profile(Person* owner);
+    ~Profile() override;
+
+    TreeItemKind GetKind() const override { return TreeItemKind::Profile; }
+
+    // Minutes from midnight of the planned day.
+    std::int32_t GetEndTime() const { return endTime; }
+    void SetEndTime(std::int32_t minutes) { endTime = minutes; }
+
+    Person* GetOwner() const { return owner; }
+
+    toolbox::ArrayList<PrecedenceRelation>& GetPrecedenceRelations() { return relations; }
+    const toolbox::ArrayList<PrecedenceRelation>& GetPrecedenceRelations() const { return relations; }
+
+    // The sum of the durations of the executed tasks.
+    std::int32_t GetTotalDuration() const;
+
+    // A deep copy with the same owner, name and end time; the caller decides
+    // where it goes.
+    std::unique_ptr<Profile> Duplicate() const;
+
+    void InsertIntoTree(ModelTreeView& tree, TreeNodeHandle parent) override;
+    bool Delete(PlanningModel& model) override;
+    bool EditProperties(PlanningModel& model, PropertyEditor& editor, ModelTreeView& tree) override;
+
+private:
+    std::int32_t endTime = 0;
+    Person* owner;
+    toolbox::ArrayList<PrecedenceRelation> relations;
+};

@@ -1,0 +1,73 @@
+#include "model/StoredNames.h"
+
+#include "model/TreeItem.h"
+#include "toolbox/StringKeyHashMap.h"
+
+#include <memory>
+
+namespace {
+
+// How far the numbering of one name has come.
+struct NameUse {
+    int nextNumber = 2;
+};
+
+using NameUses = toolbox::StringKeyHashMap<NameUse>;
+
+void Reserve(NameUses& uses, const char* name)
+{
+    if (uses.Get(name))
+        return;
+    auto use = std::make_unique<NameUse>();
+    uses.Put(name, use.get());
+    use.release();
+}
+
+toolbox::String NumberedName(const char* name, int number)
+{
+    toolbox::String numbered(name);
+    numbered.Append(" (");
+    numbered.AppendNumber(number);
+    numbered.AppendChar(')');
+    return numbered;
+}
+
+} // namespace
+
+void StoredNames::AssignNames()
+{
+    NameUses uses;
+    for (int i = 0; i < items.GetCount(); ++i)
+        Reserve(uses, items.Get(i)->GetName());
+    NameUses given;
+    for (int i = 0; i < items.GetCount(); ++i) {
+        const char* name = items.Get(i)->GetName();
+        auto stored = std::make_unique<toolbox::String>(name);
+        if (given.Get(name)) {
+            NameUse* use = uses.Get(name);
+            toolbox::String candidate = NumberedName(name, use->nextNumber++);
+            while (uses.Get(candidate.GetText()))
+                candidate = NumberedName(name, use->nextNumber++);
+            stored->Assign(candidate);
+            Reserve(uses, candidate.GetText());
+        }
+        Reserve(given, stored->GetText());
+        names.Add(stored.get());
+        stored.release();
+    }
+}
+
+const char* StoredNames::Find(const TreeItem* entity) const
+{
+    for (int i = 0; i < items.GetCount(); ++i) {
+        if (items.Get(i) == entity)
+            return names.Get(i)->GetText();
+    }
+    return nullptr;
+}
+
+const char* StoredNames::Get(int index) const
+{
+    const toolbox::String* name = names.Get(index);
+    return name ? name->GetText() : nullptr;
+}
