@@ -13,8 +13,9 @@ namespace toolbox {
 // through FreeValue on Put replacement, Remove, Clear and destruction; Take
 // hands a value back to the caller) and the stored keys that CopyKey makes;
 // here keys are pointer-sized numbers used as they are. Each bucket keeps a
-// key list and a parallel value list, both walked linearly, and the bucket
-// count follows the load factor so that rehashing happens at geometric steps.
+// key list and a parallel value list; Get, Put and Take walk one bucket, which
+// the load factor keeps short, Clear and the listings cost linear time, and
+// the bucket count changes only at geometric steps, by a linear rehash.
 //
 // The virtual hooks decide how keys are copied, compared and hashed and how
 // values are freed. A destructor cannot reach the hooks of a derived class,
