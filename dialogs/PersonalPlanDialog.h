@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/ForcableDialog.h"
+
+class PersonalPlan;
+class QPushButton;
+class QTreeWidget;
+
+// "Personal plan": one person's timetable of start times, tasks and pauses,
+// in time order, with a Print button. Changes nothing in the model.
+class PersonalPlanDialog : public mfctriext::ForcableDialog {
+    Q_OBJECT
+public:
+    explicit PersonalPlanDialog(const PersonalPlan& plan, QWidget* parent = nullptr);
+
+    // One row per timetable line, one column titled "Task", header hidden.
+    QTreeWidget* GetTimetable() const { return timetable; }
+    QPushButton* GetPrintButton() const { return printButton; }
+
+protected:
+    void DoDataExchange(Exchange direction) override;
+    void OnInitDialog() override;
+
+private:
+    void OnPrint();
+
+    const PersonalPlan& plan;
+    QTreeWidget* timetable;
+    QPushButton* printButton;
+};
