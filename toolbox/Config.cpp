@@ -1,0 +1,154 @@
+#include "toolbox/Config.h"
+
+#include "toolbox/ConfigFileSystem.h"
+#include "toolbox/ConfigParser.h"
+#include "toolbox/ConfigSection.h"
+#include "toolbox/ConfigText.h"
+#include "toolbox/Configurable.h"
+#include "toolbox/StringKeyHashMap.h"
+
+#include <cstdio>
+#include <new>
+
+namespace toolbox {
+
+namespace {
+
+    enum class ReadResult { NotOpened, Read };
+
+    // The whole file with a NUL appended. A file that opens but cannot be read
+    // as a regular file (a folder, for one) counts as not opened.
+    ReadResult ReadWholeFile(const char* path, std::unique_ptr<char[]>& text)
+    {
+        std::FILE* file = std::fopen(path, "rb");
+        if (!file)
+            return ReadResult::NotOpened;
+        long size = -1;
+        if (std::fseek(file, 0, SEEK_END) == 0)
+            size = std::ftell(file);
+        if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+            std::fclose(file);
+            return ReadResult::NotOpened;
+        }
+        text.reset(new (std::nothrow) char[static_cast<std::size_t>(size) + 1]);
+        if (!text) {
+            std::fclose(file);
+            throw EOutOfMemory();
+        }
+        std::size_t read = std::fread(text.get(), 1, static_cast<std::size_t>(size), file);
+        bool failed = std::ferror(file) != 0;
+        std::fclose(file);
+        if (failed)
+            return ReadResult::NotOpened;
+        text[read] = '\0';
+        return ReadResult::Read;
+    }
+
+} // namespace
+
+Config::Config()
+    : configurables(std::make_unique<StringKeyHashMap<Configurable>>())
+    , root(std::make_unique<ConfigSection>("Root"))
+{
+}
+
+Config::~Config()
+{
+    configurables->ClearKeysOnly();
+}
+
+bool Config::LoadFile(const char* path)
+{
+    ConfigFileLoad result = LoadFileReporting(path);
+    return result == ConfigFileLoad::Loaded || result == ConfigFileLoad::LoadedOld;
+}
+
+ConfigFileLoad Config::LoadFileReporting(const char* path)
+{
+    std::unique_ptr<char[]> text;
+    bool old = false;
+    if (ReadWholeFile(path, text) == ReadResult::NotOpened) {
+        old = true;
+        if (ReadWholeFile(JoinText(path, ".old").get(), text) == ReadResult::NotOpened)
+            return ConfigFileLoad::NotOpened;
+    }
+    bool parsed = Parse(text.get());
+    if (old)
+        return parsed ? ConfigFileLoad::LoadedOld : ConfigFileLoad::UnparsableOld;
+    return parsed ? ConfigFileLoad::Loaded : ConfigFileLoad::Unparsable;
+}
+
+bool Config::Parse(const char* text)
+{
+    Clear();
+    if (!ConfigParser::Parse(*root, text)) {
+        Clear();
+        return false;
+    }
+    ExchangeWithConfigurables(false);
+    return true;
+}
+
+bool Config::SaveFile(const char* path)
+{
+    ConfigFileSystem fileSystem;
+    return SaveFile(path, fileSystem);
+}
+
+bool Config::SaveFile(const char* path, ConfigFileSystem& fileSystem)
+{
+    ExchangeWithConfigurables(true);
+    std::unique_ptr<char[]> newPath = JoinText(path, ".new");
+    std::unique_ptr<char[]> oldPath = JoinText(path, ".old");
+    std::unique_ptr<Writer> writer = fileSystem.OpenWriter(newPath.get());
+    if (!writer)
+        return false;
+    bool written = WriteTo(*writer);
+    // A file whose last bytes did not reach the disk must not replace the
+    // present one, so a failed close counts as a failed write.
+    bool closed = fileSystem.CloseWriter(std::move(writer));
+    if (!written || !closed)
+        return false;
+    if (fileSystem.Exists(path)) {
+        fileSystem.Delete(oldPath.get());
+        if (!fileSystem.Rename(path, oldPath.get()))
+            return false;
+    }
+    return fileSystem.Rename(newPath.get(), path);
+}
+
+bool Config::WriteTo(Writer& writer) const
+{
+    return root->Write(writer, 0);
+}
+
+void Config::Clear()
+{
+    root->ClearParameters();
+    root->ClearSections();
+}
+
+void Config::RegisterConfigurable(const char* name, Configurable& object)
+{
+    // Take first: Put would delete an object registered under the name.
+    configurables->Take(name);
+    configurables->Put(name, &object);
+}
+
+void Config::UnregisterConfigurable(const char* name)
+{
+    configurables->Take(name);
+}
+
+void Config::ExchangeWithConfigurables(bool saving)
+{
+    std::unique_ptr<PointeredList> names = configurables->ListKeys();
+    for (PointeredListItem* item : *names) {
+        const char* name = static_cast<const char*>(item->GetPointer());
+        ConfigSection& section = root->GetSection(name);
+        if (Configurable* object = configurables->Get(name))
+            object->Configure(section, saving);
+    }
+}
+
+} // namespace toolbox

@@ -1,0 +1,7 @@
+#include "toolbox/Configurable.h"
+
+namespace toolbox {
+
+Configurable::~Configurable() = default;
+
+} // namespace toolbox
