@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <new>
+#include <sys/stat.h>
 
 namespace toolbox {
 
@@ -23,8 +24,10 @@ namespace {
         std::FILE* file = std::fopen(path, "rb");
         if (!file)
             return ReadResult::NotOpened;
+        struct stat status;
         long size = -1;
-        if (std::fseek(file, 0, SEEK_END) == 0)
+        bool regular = ::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+        if (regular && std::fseek(file, 0, SEEK_END) == 0)
             size = std::ftell(file);
         if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
             std::fclose(file);
