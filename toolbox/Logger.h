@@ -9,6 +9,7 @@
 
 namespace toolbox {
 
+class CommandLine;
 class LogClock;
 class Path;
 
@@ -55,8 +56,8 @@ public:
     static int GetThresholdForWord(const char* word);
 
 private:
-    void Initialize(
-        int argumentCount, const char* const* argumentVector, const Path& programFile, const Path& documentsFolder);
+    void SetFileName(const Path& programFile, const Path& documentsFolder);
+    void Start(const CommandLine& commandLine);
     bool EnsureOpen();
     void CloseFile();
 

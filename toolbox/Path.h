@@ -45,7 +45,9 @@ public:
     std::unique_ptr<Path> Copy() const;
 
     // The root followed by the components joined by the separator, with one
-    // more separator at the end when asked for.
+    // more separator at the end when asked for and the text does not already
+    // end with one. The empty relative path stays empty either way, since it
+    // names the current folder and "/" would name the root.
     std::unique_ptr<char[]> ToString(bool trailingSeparator = false) const;
 
     const String& GetRoot() const { return root; }
@@ -60,6 +62,7 @@ public:
     bool RemoveLast();
 
     bool Exists() const;
+    bool IsDirectory() const;
     bool CreateDirectory() const;
     bool CreateDirectories() const;
     // Total bytes of the medium that holds the path; 0 when the path does
@@ -84,6 +87,9 @@ public:
 
 private:
     void Parse(const char* text);
+    // The text the system is asked about: the empty relative path names the
+    // current folder.
+    std::unique_ptr<char[]> GetSystemText() const;
 
     ArrayList<String> components;
     String root;
