@@ -19,8 +19,9 @@ std::unique_ptr<toolbox::ArrayList<CompletePlan>> MinuteByMinuteSearch::Run()
 {
     auto result = std::make_unique<toolbox::ArrayList<CompletePlan>>();
     int zeroDelayPlans = 0;
-    for (int attemptNumber = 0; attemptNumber < MaximumAttempts && zeroDelayPlans < ZeroDelayPlansToStop;
-         ++attemptNumber) {
+    attemptsMade = 0;
+    while (attemptsMade < MaximumAttempts && zeroDelayPlans < ZeroDelayPlansToStop) {
+        ++attemptsMade;
         std::unique_ptr<CompletePlan> attempt = BuildAttempt();
         if (!IsComplete(*attempt))
             continue;

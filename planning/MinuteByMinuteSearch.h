@@ -32,6 +32,9 @@ public:
     // has relations.
     static bool IsComplete(const CompletePlan& attempt);
 
+    // How many attempts the last Run made.
+    int GetAttemptsMade() const { return attemptsMade; }
+
 private:
     std::int32_t LatestEndTime() const;
     // The personal plans that are free at `minute` and have a candidate;
@@ -42,4 +45,5 @@ private:
 
     const toolbox::ArrayList<Profile>& chosenProfiles;
     PlanRandom& random;
+    int attemptsMade = 0;
 };

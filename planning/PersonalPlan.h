@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BorrowedList.h"
+#include "model/Task.h"
 #include "toolbox/ArrayList.h"
 
 #include <cstdint>
@@ -8,7 +9,6 @@
 
 class CompletePlan;
 class Profile;
-class Task;
 class TaskExecution;
 
 // One person's schedule for one profile. Owns its executions, which stay

@@ -1,0 +1,129 @@
+#include "Scenario.h"
+
+#include "model/Profile.h"
+#include "planning/CompareByTotalDelay.h"
+#include "planning/CompletePlan.h"
+#include "planning/PersonalPlan.h"
+#include "planning/TaskExecution.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PlanRecords : public ::testing::Test {
+protected:
+    PlanRecords()
+    {
+        anna = scenario.AddPerson("Anna");
+        shop = scenario.AddTask(anna, "Shop", 30);
+        cook = scenario.AddTask(anna, "Cook", 60);
+        day = scenario.AddProfile(anna, 1080, { shop, cook });
+    }
+
+    static void Place(PersonalPlan& plan, Task* task, std::int32_t start)
+    {
+        auto* execution = new TaskExecution(task);
+        execution->SetStartTime(start);
+        plan.GetExecutions().Add(execution);
+    }
+
+    Scenario scenario;
+    Person* anna;
+    Task* shop;
+    Task* cook;
+    Profile* day;
+};
+
+} // namespace
+
+TEST_F(PlanRecords, NewExecutionStartsAtZero)
+{
+    TaskExecution execution(shop);
+    EXPECT_EQ(execution.GetTask(), shop);
+    EXPECT_EQ(execution.GetStartTime(), 0);
+}
+
+TEST_F(PlanRecords, EmptyPlanStartsAtTheEndTime)
+{
+    PersonalPlan plan(day);
+    EXPECT_EQ(plan.GetProfile(), day);
+    EXPECT_EQ(plan.GetStartTime(), 1080);
+    EXPECT_EQ(plan.GetEndTime(), 1080);
+}
+
+TEST_F(PlanRecords, EmptyPlanOfAProfileWithTasksHasNegativeTotalDurationAsDelay)
+{
+    PersonalPlan plan(day);
+    EXPECT_EQ(plan.GetDelay(), -90);
+}
+
+TEST_F(PlanRecords, EmptyPlanOfAnEmptyProfileHasNoDelay)
+{
+    Profile* empty = scenario.AddProfile(anna, 600);
+    PersonalPlan plan(empty);
+    EXPECT_EQ(plan.GetStartTime(), 600);
+    EXPECT_EQ(plan.GetDelay(), 0);
+}
+
+TEST_F(PlanRecords, BackToBackTasksEndingAtTheEndTimeHaveNoDelay)
+{
+    PersonalPlan plan(day);
+    Place(plan, shop, 990);
+    Place(plan, cook, 1020);
+    EXPECT_EQ(plan.GetStartTime(), 990);
+    EXPECT_EQ(plan.GetDelay(), 0);
+}
+
+TEST_F(PlanRecords, GapBetweenTasksCountsAsDelay)
+{
+    PersonalPlan plan(day);
+    Place(plan, shop, 975);
+    Place(plan, cook, 1020);
+    EXPECT_EQ(plan.GetDelay(), 15);
+}
+
+TEST_F(PlanRecords, EndingEarlyCountsAsDelay)
+{
+    PersonalPlan plan(day);
+    Place(plan, shop, 975);
+    Place(plan, cook, 1005);
+    EXPECT_EQ(plan.GetDelay(), 15);
+}
+
+TEST_F(PlanRecords, TotalDelaySumsThePersonalPlans)
+{
+    CompletePlan complete;
+    EXPECT_EQ(complete.GetTotalDelay(), 0);
+    auto* first = new PersonalPlan(day);
+    Place(*first, shop, 980);
+    Place(*first, cook, 1020);
+    complete.GetPersonalPlans().Add(first);
+    auto* second = new PersonalPlan(day);
+    Place(*second, shop, 970);
+    Place(*second, cook, 1020);
+    complete.GetPersonalPlans().Add(second);
+    EXPECT_EQ(complete.GetTotalDelay(), 30);
+}
+
+TEST_F(PlanRecords, CompareByTotalDelayOrdersBySmallerDelayFirst)
+{
+    CompletePlan none;
+    CompletePlan some;
+    auto* personal = new PersonalPlan(day);
+    Place(*personal, shop, 980);
+    Place(*personal, cook, 1020);
+    some.GetPersonalPlans().Add(personal);
+    CompletePlan alsoNone;
+    EXPECT_EQ(CompareByTotalDelay(&none, &some), -1);
+    EXPECT_EQ(CompareByTotalDelay(&some, &none), 1);
+    EXPECT_EQ(CompareByTotalDelay(&none, &alsoNone), 0);
+}
+
+TEST_F(PlanRecords, FindExecutionAnswersTheFirstOfATask)
+{
+    PersonalPlan plan(day);
+    Place(plan, shop, 900);
+    Place(plan, shop, 950);
+    EXPECT_EQ(plan.FindExecution(shop)->GetStartTime(), 900);
+    EXPECT_EQ(plan.FindExecution(cook), nullptr);
+}
