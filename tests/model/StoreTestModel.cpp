@@ -1,0 +1,133 @@
+#include "StoreTestModel.h"
+
+#include "model/Person.h"
+#include "model/PrecedenceRelation.h"
+#include "model/PrecedentTask.h"
+#include "model/Profile.h"
+#include "model/Resource.h"
+#include "model/Task.h"
+
+#include <algorithm>
+#include <vector>
+
+Resource* StoreTestModel::AddResource(const char* name, std::int32_t amount)
+{
+    auto* resource = new Resource;
+    resource->SetName(name);
+    resource->SetAmount(amount);
+    model.GetResources().Add(resource);
+    return resource;
+}
+
+Person* StoreTestModel::AddPerson(const char* name)
+{
+    auto* person = new Person;
+    person->SetName(name);
+    model.GetPersons().Add(person);
+    return person;
+}
+
+Task* StoreTestModel::AddTask(Person* person, const char* name, std::int32_t duration)
+{
+    auto* task = new Task(person);
+    task->SetName(name);
+    task->SetDuration(duration);
+    person->GetTasks().Add(task);
+    return task;
+}
+
+Profile* StoreTestModel::AddProfile(Person* person, const char* name, std::int32_t endTime)
+{
+    auto* profile = new Profile(person);
+    profile->SetName(name);
+    profile->SetEndTime(endTime);
+    person->GetProfiles().Add(profile);
+    return profile;
+}
+
+PrecedenceRelation* StoreTestModel::Execute(Profile* profile, Task* task)
+{
+    auto* relation = new PrecedenceRelation;
+    relation->SetTask(task);
+    profile->GetPrecedenceRelations().Add(relation);
+    return relation;
+}
+
+PrecedentTask* StoreTestModel::Precede(
+    PrecedenceRelation* relation, Task* earlier, std::int32_t minimum, std::int32_t maximum)
+{
+    auto* precedent = new PrecedentTask(earlier);
+    precedent->SetMinimumTime(minimum);
+    precedent->SetMaximumTime(maximum);
+    relation->GetPrecedents().Add(precedent);
+    return precedent;
+}
+
+namespace {
+
+using NameOf = std::function<std::string(const char*)>;
+
+std::string Joined(std::vector<std::string> parts)
+{
+    std::sort(parts.begin(), parts.end());
+    std::string text;
+    for (const std::string& part : parts)
+        text += part + ";";
+    return text;
+}
+
+template <typename T, typename Describer> std::string DescribeAll(const toolbox::ArrayList<T>& list, Describer describe)
+{
+    std::vector<std::string> parts;
+    for (int i = 0; i < list.GetCount(); ++i)
+        parts.push_back(describe(*list.Get(i)));
+    return Joined(parts);
+}
+
+std::string TaskReference(const Task* task, const NameOf& nameOf)
+{
+    return task ? nameOf(task->GetName()) + "#" + std::to_string(task->GetDuration()) : "<none>";
+}
+
+std::string DescribeTask(const Task& task, const NameOf& nameOf)
+{
+    return TaskReference(&task, nameOf) + "[" + DescribeAll(task.GetRequiredResources(), [&](const Resource& r) {
+        return nameOf(r.GetName()) + "#" + std::to_string(r.GetAmount());
+    }) + "]";
+}
+
+std::string DescribeRelation(const PrecedenceRelation& relation, const NameOf& nameOf)
+{
+    return TaskReference(relation.GetTask(), nameOf) + "<"
+        + DescribeAll(relation.GetPrecedents(),
+            [&](const PrecedentTask& p) {
+                return TaskReference(p.GetTask(), nameOf) + " " + std::to_string(p.GetMinimumTime()) + ".."
+                    + std::to_string(p.GetMaximumTime());
+            })
+        + ">";
+}
+
+std::string DescribeProfile(const Profile& profile, const NameOf& nameOf)
+{
+    return nameOf(profile.GetName()) + "@" + std::to_string(profile.GetEndTime()) + "{"
+        + DescribeAll(profile.GetPrecedenceRelations(),
+            [&](const PrecedenceRelation& relation) { return DescribeRelation(relation, nameOf); })
+        + "}";
+}
+
+std::string DescribePerson(const Person& person, const NameOf& nameOf)
+{
+    return nameOf(person.GetName()) + "("
+        + DescribeAll(person.GetTasks(), [&](const Task& task) { return DescribeTask(task, nameOf); }) + "|"
+        + DescribeAll(person.GetProfiles(), [&](const Profile& profile) { return DescribeProfile(profile, nameOf); })
+        + ")";
+}
+
+} // namespace
+
+std::string Describe(const PlanningModel& model, const NameOf& nameOf)
+{
+    return DescribeAll(model.GetResources(),
+               [&](const Resource& r) { return nameOf(r.GetName()) + "#" + std::to_string(r.GetAmount()); })
+        + "\n" + DescribeAll(model.GetPersons(), [&](const Person& person) { return DescribePerson(person, nameOf); });
+}
