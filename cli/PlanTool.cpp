@@ -1,0 +1,169 @@
+#include "cli/PlanTool.h"
+
+#include "cli/DisplayText.h"
+#include "cli/PlanReport.h"
+#include "cli/PlanToolOptions.h"
+#include "model/ModelStore.h"
+#include "model/Person.h"
+#include "model/PlanningModel.h"
+#include "model/Profile.h"
+#include "planning/CompletePlan.h"
+#include "planning/PlanComputation.h"
+#include "toolbox/Config.h"
+#include "toolbox/ConfigStartup.h"
+#include "toolbox/DataFolder.h"
+#include "toolbox/Path.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// The window program's file, whatever this executable is called.
+constexpr const char* dataFileName = "ordovan.cfg";
+
+const char* const noPlansText = "Sorry, no matching plans were found. Either your task precedences\n"
+                                "are cyclic, so that it is not possible to find a plan, or your profiles are\n"
+                                "so complicated, that Ordovan did not find a matching plan this time.\n"
+                                "In the second case, simply retry the search.";
+
+std::string PathText(const toolbox::Path& path)
+{
+    return path.ToString().get();
+}
+
+bool NameMatches(const TreeItem& item, const std::string& wanted)
+{
+    return wanted == item.GetName() || wanted == DisplayText::ToUtf8(item.GetName());
+}
+
+Profile* FindProfile(PlanningModel& model, const PlanToolOptions::ProfileChoice& choice, bool& personFound)
+{
+    personFound = false;
+    for (Person* person : model.GetPersons()) {
+        if (!NameMatches(*person, choice.person))
+            continue;
+        personFound = true;
+        for (Profile* profile : person->GetProfiles()) {
+            if (NameMatches(*profile, choice.profile))
+                return profile;
+        }
+    }
+    return nullptr;
+}
+
+bool WritesToTerminal(std::FILE* out)
+{
+    return isatty(fileno(out)) && !std::getenv("NO_COLOR");
+}
+
+} // namespace
+
+PlanTool::PlanTool(std::FILE* out, std::FILE* err)
+    : out(out)
+    , err(err)
+{
+}
+
+int PlanTool::Run(int argc, const char* const* argv)
+{
+    PlanToolOptions options;
+    std::string error;
+    if (!PlanToolOptions::Parse(argc, argv, options, error)) {
+        std::fprintf(err, "ordovan-plan: %s\nTry 'ordovan-plan --help'.\n", error.c_str());
+        return UsageOrDataError;
+    }
+    if (options.mode == PlanToolOptions::Mode::Help) {
+        std::fputs(PlanToolOptions::UsageText(), out);
+        return PlansFound;
+    }
+    if (options.mode == PlanToolOptions::Mode::Version) {
+        std::fputs("Ordovan Version 1.1.1\n", out);
+        return PlansFound;
+    }
+    PlanningModel model;
+    if (!LoadModel(options, model))
+        return UsageOrDataError;
+    if (options.mode == PlanToolOptions::Mode::List) {
+        PlanReport::WriteList(model, out);
+        return PlansFound;
+    }
+    PlanComputation computation;
+    if (!ChooseProfiles(options, model, computation))
+        return UsageOrDataError;
+    return ComputeAndReport(options, computation);
+}
+
+bool PlanTool::LoadModel(const PlanToolOptions& options, PlanningModel& model)
+{
+    toolbox::Config config;
+    if (options.configFile) {
+        dataFile = *options.configFile;
+        if (!toolbox::Path(dataFile.c_str()).Exists())
+            return Fail("cannot read " + dataFile + ": no such file");
+        toolbox::ConfigFileLoad result = config.LoadFileReporting(dataFile.c_str());
+        if (result != toolbox::ConfigFileLoad::Loaded)
+            return Fail(dataFile + " cannot be read or is not an Ordovan configuration file");
+    } else {
+        std::unique_ptr<toolbox::Path> folder
+            = toolbox::DataFolder::Locate("Ordovan", toolbox::FolderCreation::LeaveMissing);
+        folder->Append(dataFileName);
+        std::unique_ptr<toolbox::Path> defaults = toolbox::Path::CreateApplicationDirectoryPath();
+        defaults->Append(dataFileName);
+        dataFile = PathText(*folder);
+        std::string defaultsFile = PathText(*defaults);
+        toolbox::ConfigOrigin origin = toolbox::ConfigStartup::Load(
+            config, dataFile.c_str(), defaultsFile.c_str(), toolbox::UnreadableDataFile::Leave);
+        // The window program would start from the defaults here; planning on
+        // them instead of the user's data would only mislead.
+        if (origin != toolbox::ConfigOrigin::DataFile && folder->Exists())
+            return Fail(dataFile + " cannot be read or is not an Ordovan configuration file");
+        if (origin == toolbox::ConfigOrigin::Defaults)
+            dataFile = defaultsFile;
+    }
+    ModelStore::Load(model, config.GetRootSection());
+    return true;
+}
+
+bool PlanTool::ChooseProfiles(const PlanToolOptions& options, PlanningModel& model, PlanComputation& computation)
+{
+    for (const PlanToolOptions::ProfileChoice& choice : options.profiles) {
+        bool personFound = false;
+        Profile* profile = FindProfile(model, choice, personFound);
+        if (!personFound)
+            return Fail("no person '" + choice.person + "' in " + dataFile);
+        if (!profile)
+            return Fail("'" + choice.person + "' has no profile '" + choice.profile + "' in " + dataFile);
+        for (const Profile* chosen : computation.GetChosenProfiles()) {
+            if (chosen == profile)
+                return Fail("the profile '" + choice.profile + "' of '" + choice.person + "' is chosen twice");
+            if (chosen->GetOwner() == profile->GetOwner())
+                return Fail("'" + choice.person + "' has two profiles chosen; choose at most one per person");
+        }
+        computation.GetChosenProfiles().Add(profile);
+    }
+    return true;
+}
+
+int PlanTool::ComputeAndReport(const PlanToolOptions& options, const PlanComputation& computation)
+{
+    std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans
+        = options.seed ? computation.ComputePlans(*options.seed) : computation.ComputePlans();
+    if (plans->GetCount() == 0) {
+        std::fprintf(err, "%s\n", noPlansText);
+        return NoPlanFound;
+    }
+    if (options.json)
+        PlanReport::WriteJson(*plans, out);
+    else
+        PlanReport::WriteText(
+            *plans, WritesToTerminal(out) ? PlanReport::Emphasis::Terminal : PlanReport::Emphasis::Plain, out);
+    return PlansFound;
+}
+
+bool PlanTool::Fail(const std::string& message)
+{
+    std::fprintf(err, "ordovan-plan: %s\n", message.c_str());
+    return false;
+}

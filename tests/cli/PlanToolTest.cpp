@@ -1,0 +1,366 @@
+#include "cli/PlanTool.h"
+#include "model/ModelStore.h"
+#include "model/Person.h"
+#include "model/PlanningModel.h"
+#include "model/PrecedenceRelation.h"
+#include "model/PrecedentTask.h"
+#include "model/Profile.h"
+#include "model/Task.h"
+#include "toolbox/Config.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadStream(std::FILE* file)
+{
+    std::rewind(file);
+    std::string text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
+Outcome RunTool(std::vector<std::string> arguments)
+{
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(argument.c_str());
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    int status = PlanTool(out, err).Run(static_cast<int>(argv.size()), argv.data());
+    return { status, ReadStream(out), ReadStream(err) };
+}
+
+int CountOf(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+Task* AddTask(Person& person, const char* name, int duration)
+{
+    auto* task = new Task(&person);
+    task->SetName(name);
+    task->SetDuration(duration);
+    person.GetTasks().Add(task);
+    return task;
+}
+
+PrecedenceRelation* Execute(Profile& profile, Task* task)
+{
+    auto* relation = new PrecedenceRelation();
+    relation->SetTask(task);
+    profile.GetPrecedenceRelations().Add(relation);
+    return relation;
+}
+
+void Precede(PrecedenceRelation& later, Task* earlier, int minimum = 0)
+{
+    auto* precedent = new PrecedentTask(earlier);
+    precedent->SetMinimumTime(minimum);
+    later.GetPrecedents().Add(precedent);
+}
+
+Profile* AddProfile(Person& person, const char* name, int endTime)
+{
+    auto* profile = new Profile(&person);
+    profile->SetName(name);
+    profile->SetEndTime(endTime);
+    person.GetProfiles().Add(profile);
+    return profile;
+}
+
+Person* AddPerson(PlanningModel& model, const char* name)
+{
+    auto* person = new Person();
+    person->SetName(name);
+    model.GetPersons().Add(person);
+    return person;
+}
+
+// A temporary home with its own data folder, so that no test touches the
+// real user's files.
+class PlanToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        home = fs::temp_directory_path()
+            / ("ordovan-plan-test-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(home);
+        fs::create_directories(home);
+        savedHome = Getenv("HOME");
+        savedDataHome = Getenv("XDG_DATA_HOME");
+        setenv("HOME", home.c_str(), 1);
+        setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    }
+
+    void TearDown() override
+    {
+        Restore("HOME", savedHome);
+        Restore("XDG_DATA_HOME", savedDataHome);
+        fs::remove_all(home);
+    }
+
+    // The 18:00 household: A (30 minutes) before B (60 minutes), done by 18:00.
+    std::string WriteEveningModel(int minimumGap = 0, const char* file = "evening.cfg")
+    {
+        PlanningModel model;
+        Person* person = AddPerson(model, "Anna");
+        Task* a = AddTask(*person, "A", 30);
+        Task* b = AddTask(*person, "B", 60);
+        Profile* profile = AddProfile(*person, "Evening", 1080);
+        PrecedenceRelation* later = Execute(*profile, b);
+        Execute(*profile, a);
+        Precede(*later, a, minimumGap);
+        return Save(model, home / file);
+    }
+
+    static std::string Save(const PlanningModel& model, const fs::path& path)
+    {
+        toolbox::Config config;
+        ModelStore::Save(model, config.GetRootSection());
+        EXPECT_TRUE(config.SaveFile(path.c_str()));
+        return path.string();
+    }
+
+    static std::string Getenv(const char* name)
+    {
+        const char* value = std::getenv(name);
+        return value ? value : "\x01";
+    }
+
+    static void Restore(const char* name, const std::string& value)
+    {
+        if (value == "\x01")
+            unsetenv(name);
+        else
+            setenv(name, value.c_str(), 1);
+    }
+
+    fs::path DataFile() const { return home / "data" / "Quillfeather" / "Ordovan" / "ordovan.cfg"; }
+
+    fs::path home;
+    std::string savedHome;
+    std::string savedDataHome;
+};
+
+} // namespace
+
+TEST_F(PlanToolTest, PrintsTheEveningPlanAsATimetableClosedByTheEndTime)
+{
+    std::string file = WriteEveningModel();
+    Outcome outcome = RunTool({ "--config", file, "--seed", "42", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(outcome.status, PlanTool::PlansFound);
+    EXPECT_EQ(outcome.err, "");
+    std::string onePlan = "Plan (0 minutes delay)\n"
+                          "  Anna: Evening, 0 minutes delay\n"
+                          "    16:30 A\n"
+                          "    17:00 B\n"
+                          "    18:00 End\n";
+    EXPECT_EQ(CountOf(outcome.out, onePlan), 20);
+    EXPECT_EQ(outcome.out.find("\033["), std::string::npos) << "no colour when not a terminal";
+}
+
+TEST_F(PlanToolTest, PrintsTheEveningPlanAsJson)
+{
+    std::string file = WriteEveningModel();
+    Outcome outcome = RunTool({ "--json", "--seed", "42", "--config", file, "--profile", "Anna", "Evening" });
+    EXPECT_EQ(outcome.status, PlanTool::PlansFound);
+    std::string plan = "{\"totalDelay\":0,\"personal\":[{\"person\":\"Anna\",\"profile\":\"Evening\",\"delay\":0,"
+                       "\"endTime\":1080,\"executions\":[{\"task\":\"A\",\"start\":990,\"duration\":30},"
+                       "{\"task\":\"B\",\"start\":1020,\"duration\":60}]}]}";
+    std::string expected = "{\"plans\":[" + plan;
+    for (int i = 1; i < 20; ++i)
+        expected += "," + plan;
+    EXPECT_EQ(outcome.out, expected + "]}\n");
+}
+
+TEST_F(PlanToolTest, TheSameSeedGivesTheSameOutput)
+{
+    PlanningModel model;
+    for (const char* name : { "Anna", "Ben", "Clara" }) {
+        Person* person = AddPerson(model, name);
+        Profile* profile = AddProfile(*person, "Day", 600);
+        for (int i = 0; i < 4; ++i)
+            Execute(*profile, AddTask(*person, ("Task " + std::to_string(i)).c_str(), 10 + 5 * i));
+    }
+    std::string file = Save(model, home / "three.cfg");
+    std::vector<std::string> arguments
+        = { "--config", file, "--seed", "4294967295", "--profile", "Anna", "Day", "--profile", "Clara", "Day" };
+    Outcome first = RunTool(arguments);
+    Outcome second = RunTool(arguments);
+    EXPECT_EQ(first.status, PlanTool::PlansFound);
+    EXPECT_EQ(first.out, second.out);
+    EXPECT_LT(first.out.find("Anna: Day"), first.out.find("Clara: Day")) << "personal plans in the order chosen";
+}
+
+TEST_F(PlanToolTest, NoPlanExitsWithOneAndTheNoPlansText)
+{
+    std::string file = WriteEveningModel(10);
+    Outcome outcome = RunTool({ "--config", file, "--seed", "1", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(outcome.status, PlanTool::NoPlanFound);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err.rfind("Sorry, no matching plans were found.", 0), 0u);
+    EXPECT_NE(outcome.err.find("simply retry the search."), std::string::npos);
+}
+
+TEST_F(PlanToolTest, ListsEveryPersonWithItsProfilesAndEndTimes)
+{
+    PlanningModel model;
+    Person* ben = AddPerson(model, "Ben");
+    AddProfile(*ben, "School run", 475);
+    Person* anna = AddPerson(model, "Anna");
+    AddProfile(*anna, "Workday", 480);
+    AddProfile(*anna, "Late", -90);
+    std::string file = Save(model, home / "list.cfg");
+    Outcome outcome = RunTool({ "--config", file, "--list" });
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "Anna\n  Late  ends -01:30\n  Workday  ends 08:00\nBen\n  School run  ends 07:55\n");
+}
+
+TEST_F(PlanToolTest, RefusesUnknownNamesAndDoubleChoicesNamingTheFile)
+{
+    std::string file = WriteEveningModel();
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    } cases[] = {
+        { { "--profile", "Zed", "Evening" }, "no person 'Zed' in " + file },
+        { { "--profile", "anna", "Evening" }, "no person 'anna' in " + file },
+        { { "--profile", "Anna", "Morning" }, "'Anna' has no profile 'Morning' in " + file },
+        { { "--profile", "Anna", "Evening", "--profile", "Anna", "Evening" }, "is chosen twice" },
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = { "--config", file };
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        Outcome outcome = RunTool(arguments);
+        EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError) << c.message;
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
+        EXPECT_EQ(CountOf(outcome.err, "\n"), 1) << "one line: " << outcome.err;
+    }
+}
+
+TEST_F(PlanToolTest, RefusesTwoProfilesOfOnePerson)
+{
+    PlanningModel model;
+    Person* anna = AddPerson(model, "Anna");
+    AddProfile(*anna, "Workday", 480);
+    AddProfile(*anna, "Day off", 600);
+    std::string file = Save(model, home / "two.cfg");
+    Outcome outcome = RunTool({ "--config", file, "--profile", "Anna", "Workday", "--profile", "Anna", "Day off" });
+    EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
+    EXPECT_NE(outcome.err.find("at most one per person"), std::string::npos);
+}
+
+TEST_F(PlanToolTest, UsageErrorsExitWithTwo)
+{
+    std::vector<std::vector<std::string>> cases = {
+        {},
+        { "--profile", "Anna" },
+        { "--seed", "4294967296", "--profile", "Anna", "Evening" },
+        { "--seed", "-1", "--profile", "Anna", "Evening" },
+        { "--seed" },
+        { "--config" },
+        { "--frobnicate" },
+        { "--list", "--profile", "Anna", "Evening" },
+    };
+    for (const auto& arguments : cases) {
+        Outcome outcome = RunTool(arguments);
+        EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
+        EXPECT_EQ(outcome.err.rfind("ordovan-plan: ", 0), 0u) << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+    }
+}
+
+TEST_F(PlanToolTest, HelpAndVersionNeedNoData)
+{
+    Outcome help = RunTool({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: ordovan-plan", 0), 0u);
+    Outcome version = RunTool({ "--version" });
+    EXPECT_EQ(version.out, "Ordovan Version 1.1.1\n");
+    EXPECT_FALSE(fs::exists(home / "data"));
+}
+
+TEST_F(PlanToolTest, MissingAndMalformedFilesExitWithTwo)
+{
+    std::string missing = (home / "missing.cfg").string();
+    Outcome outcome = RunTool({ "--config", missing, "--list" });
+    EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
+    EXPECT_NE(outcome.err.find(missing), std::string::npos);
+
+    std::string malformed = (home / "malformed.cfg").string();
+    std::ofstream(malformed) << "<Persons>\r\n\t<Anna>\r\n";
+    outcome = RunTool({ "--config", malformed, "--list" });
+    EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
+    EXPECT_NE(outcome.err.find(malformed), std::string::npos);
+}
+
+TEST_F(PlanToolTest, ReadsTheWindowProgramsDataFileWithoutWritingAnything)
+{
+    fs::create_directories(DataFile().parent_path());
+    fs::copy_file(WriteEveningModel(), DataFile());
+    auto before = fs::last_write_time(DataFile());
+    Outcome outcome = RunTool({ "--seed", "3", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(outcome.status, PlanTool::PlansFound);
+    EXPECT_EQ(fs::last_write_time(DataFile()), before);
+    std::vector<fs::path> files(fs::directory_iterator(DataFile().parent_path()), {});
+    EXPECT_EQ(files.size(), 1u) << "no .new, .old or other file appears";
+}
+
+TEST_F(PlanToolTest, AnUnreadableDataFileIsReportedAndLeftInPlace)
+{
+    fs::create_directories(DataFile().parent_path());
+    std::ofstream(DataFile()) << "<Persons>\r\n";
+    Outcome outcome = RunTool({ "--list" });
+    EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
+    EXPECT_NE(outcome.err.find(DataFile().string()), std::string::npos);
+    std::vector<fs::path> files(fs::directory_iterator(DataFile().parent_path()), {});
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0], DataFile());
+}
+
+TEST_F(PlanToolTest, EscapedAndNonAsciiNamesSurviveTheFileAndComeOutAsUtf8)
+{
+    PlanningModel model;
+    Person* person = AddPerson(model, "J\xFCrgen <the \"first\"> \\ & Co");
+    Profile* profile = AddProfile(*person,
+        "Fr\xC3\xBChst\xC3\xBC"
+        "ck\tearly",
+        420);
+    Execute(*profile, AddTask(*person, "Caf\xE9 </>", 20));
+    std::string file = Save(model, home / "names.cfg");
+
+    Outcome outcome
+        = RunTool({ "--config", file, "--json", "--seed", "5", "--profile", "J\xC3\xBCrgen <the \"first\"> \\ & Co",
+            "Fr\xC3\xBChst\xC3\xBC"
+            "ck\tearly" });
+    ASSERT_EQ(outcome.status, PlanTool::PlansFound) << outcome.err;
+    EXPECT_NE(outcome.out.find("\"person\":\"J\xC3\xBCrgen <the \\\"first\\\"> \\\\ & Co\""), std::string::npos);
+    EXPECT_NE(outcome.out.find("\"profile\":\"Fr\xC3\xBChst\xC3\xBC"
+                               "ck\\u0009early\""),
+        std::string::npos);
+    EXPECT_NE(outcome.out.find("\"task\":\"Caf\xC3\xA9 </>\",\"start\":400"), std::string::npos);
+}
