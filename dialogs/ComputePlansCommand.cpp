@@ -1,0 +1,58 @@
+// The model comes before Qt, whose "slots" keyword clashes with its names.
+#include "model/PlanningModel.h"
+#include "planning/CompletePlan.h"
+#include "planning/PlanComputation.h"
+
+#include "dialogs/ComputePlansCommand.h"
+
+#include "app/MessageBox.h"
+#include "app/ModalRunner.h"
+#include "dialogs/CompletePlansDialog.h"
+#include "dialogs/ComputePlansDialog.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+
+#include <memory>
+
+namespace {
+
+// Restores the cursor also when the search runs out of memory.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+const char* const NoPlansText = "Sorry, no matching plans were found. Either your task precedences\n"
+                                "are cyclic, so that it is not possible to find a plan, or your profiles are\n"
+                                "so complicated, that Ordovan did not find a matching plan this time.\n"
+                                "In the second case, simply retry the search.";
+
+std::unique_ptr<toolbox::ArrayList<CompletePlan>> SearchUnderWaitCursor(const PlanComputation& computation)
+{
+    WaitCursor waitCursor;
+    return computation.ComputePlans();
+}
+
+} // namespace
+
+void ComputePlansCommand(QWidget* owner, PlanningModel& model)
+{
+    PlanComputation computation;
+    {
+        ComputePlansDialog dialog(computation, model.GetPersons(), owner);
+        if (ModalRunner::Run(dialog) != QDialog::Accepted)
+            return;
+    }
+    const std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans = SearchUnderWaitCursor(computation);
+    if (plans->GetCount() == 0) {
+        MessageBox::Show(owner, QString::fromLatin1(NoPlansText), MessageBox::Icon::Information);
+        return;
+    }
+    CompletePlansDialog dialog(*plans, owner);
+    ModalRunner::Run(dialog);
+}
