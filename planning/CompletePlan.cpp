@@ -24,7 +24,8 @@ bool CompletePlan::IsResourceFree(const Resource* resource, std::int32_t from, s
             const Task* task = execution->GetTask();
             if (task->GetRequiredResources().IndexOf(resource) < 0)
                 continue;
-            std::int32_t start = execution->GetStartTime();
+            // Wide arithmetic: typed-in durations may be anything an int holds.
+            std::int64_t start = execution->GetStartTime();
             if (start < to && start + task->GetDuration() > from)
                 return false;
         }

@@ -71,7 +71,8 @@ bool PersonalPlan::ArePrecedencesSatisfied(const Task* task, std::int32_t minute
         const TaskExecution* later = FindExecution(relation->GetTask());
         if (!later)
             return false;
-        std::int32_t laterStart = later->GetStartTime();
+        // Wide arithmetic: typed-in bounds may be anything an int holds.
+        std::int64_t laterStart = later->GetStartTime();
         if (minute < laterStart - entry->GetMaximumTime() || minute > laterStart - entry->GetMinimumTime())
             return false;
     }

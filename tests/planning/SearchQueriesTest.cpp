@@ -196,3 +196,16 @@ TEST_F(SearchQueries, CandidatesExcludeAnEarlierTaskOutsideItsWindow)
     EXPECT_EQ(plan->GetCandidateTasks(attempt, 1020)->GetCount(), 0);
     EXPECT_EQ(plan->GetCandidateTasks(attempt, 1010)->GetCount(), 1);
 }
+
+TEST_F(SearchQueries, ExtremeBoundsAndDurationsCompareWithoutWrapping)
+{
+    Task* shop = scenario.AddTask(anna, "Shop", 30);
+    Task* haul = scenario.AddTask(anna, "Haul", 2147483647, { car });
+    Profile* day = scenario.AddProfile(anna, 1080, { shop, haul });
+    scenario.Precede(day, shop, haul, -2147483647 - 1, 2147483647);
+    PersonalPlan* plan = AddPlan(day);
+    PlaceAtFront(plan, haul, 1000);
+
+    EXPECT_TRUE(plan->ArePrecedencesSatisfied(shop, 0));
+    EXPECT_FALSE(attempt.IsResourceFree(car, 2000, 3000));
+}
