@@ -264,36 +264,39 @@ void String::Format(const char* format, ...)
     va_end(arguments);
 }
 
+// The text is formatted into a buffer of its own, because the arguments may
+// point into this string's buffer, which growing would free under them.
 void String::FormatFromVargs(const char* format, va_list arguments)
 {
-    if (!format)
-        format = "";
+    String result;
+    if (!result.FormatWithinLimit(format ? format : "", arguments)) {
+        Truncate(0);
+        throw EIllegalArgument(
+            "Formatted string requires too much space (>512MB)", "toolbox::String::FormatFromVargs", 1147);
+    }
+    Release();
+    buffer = result.buffer;
+    capacity = result.capacity;
+    length = -1;
+    result.buffer = nullptr;
+}
+
+bool String::FormatWithinLimit(const char* format, va_list arguments)
+{
     long long firstSize = static_cast<long long>(std::strlen(format)) * 4 / 3;
     Reserve(static_cast<int>(firstSize < INT_MAX - 4 ? firstSize : INT_MAX - 4), false);
-    bool fits = false;
     for (;;) {
         va_list attempt;
         va_copy(attempt, arguments);
         int count = std::vsnprintf(buffer, static_cast<size_t>(capacity - 1), format, attempt);
         va_end(attempt);
-        fits = count >= 0 && count < capacity - 1;
-        if (fits || capacity >= formatLimit)
-            break;
+        bool fits = count >= 0 && count < capacity - 1;
+        if (capacity >= formatLimit)
+            return false;
+        if (fits)
+            return true;
         Reserve(capacity * 2, false);
     }
-    if (capacity >= formatLimit) {
-        // Keeping the huge buffer of the failed attempt would hold hundreds of
-        // megabytes for an empty text, so a small fresh one replaces it.
-        char* emptyBuffer = Allocate(initialCapacity);
-        Release();
-        buffer = emptyBuffer;
-        capacity = initialCapacity;
-        buffer[0] = '\0';
-        length = 0;
-        throw EIllegalArgument(
-            "Formatted string requires too much space (>512MB)", "toolbox::String::FormatFromVargs", 1147);
-    }
-    length = -1;
 }
 
 // The new buffer is taken before the chain is left or the old buffer is

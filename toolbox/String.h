@@ -88,6 +88,7 @@ public:
 
 private:
     void CopyText(const char* text, int textLength);
+    bool FormatWithinLimit(const char* format, va_list arguments);
     void ShareWith(const String& other);
     void Release();
     bool IsShared() const

@@ -180,6 +180,15 @@ TEST(StringTest, FormatGrowsUntilTheTextFitsAndCountsItsLengthLater)
     EXPECT_EQ(text.GetLength(), 0);
 }
 
+TEST(StringTest, FormatMayReadItsArgumentsFromTheStringItself)
+{
+    String text("0123456789");
+    String copy(text);
+    text.Format("%s-%s-%s-%s", text.GetText(), text.GetText(), text.GetText(), copy.GetText());
+    EXPECT_STREQ(text.GetText(), "0123456789-0123456789-0123456789-0123456789");
+    EXPECT_STREQ(copy.GetText(), "0123456789");
+}
+
 TEST(StringTest, AppendNumberWritesSignedDecimalsAndCountsLater)
 {
     String text("n=");
