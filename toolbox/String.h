@@ -11,7 +11,7 @@ namespace toolbox {
 // private through Reserve, so no change shows through another copy; reading
 // never detaches. Appending grows the buffer geometrically (amortised constant
 // per byte). Not safe to share between threads: copies change each other's
-// links. Allocation failure raises EOutOfMemory.
+// links. Allocation failure raises EOutOfMemory; a null text counts as empty.
 class String {
 public:
     String();
@@ -57,8 +57,9 @@ public:
         ;
     void FormatFromVargs(const char* format, va_list arguments);
 
-    // Makes sure this string owns a buffer of at least size bytes alone; with
-    // keep the text so far is carried over, otherwise the contents are undefined.
+    // Makes sure this string owns a buffer of at least size bytes alone. With
+    // keep the text is carried over, cut where the new buffer is smaller;
+    // without it a newly taken buffer holds the empty text.
     void Reserve(int size, bool keep);
 
     bool operator==(const char* text) const
