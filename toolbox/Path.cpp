@@ -206,6 +206,15 @@ bool Path::SetToSpecialFolder(SpecialFolder folder, bool create)
     return true;
 }
 
+bool Path::LocateSpecialFolder(SpecialFolder folder)
+{
+    String text;
+    if (!SpecialFolderLocator::Locate(folder, text))
+        return false;
+    Parse(text.GetText());
+    return true;
+}
+
 std::unique_ptr<Path> Path::CreateApplicationPath()
 {
     return NewOwned<Path>(ProcessInfo::GetProgramFile().GetText());

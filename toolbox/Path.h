@@ -71,6 +71,10 @@ public:
     DriveKind GetDriveKind() const;
     // On failure the path stays as it was.
     bool SetToSpecialFolder(SpecialFolder folder, bool create);
+    // Sets the path to where the folder belongs, whether it exists yet or
+    // not (on a fresh account ~/.local/share may not); false, with the path
+    // unchanged, when not even that can be told (no usable $HOME).
+    bool LocateSpecialFolder(SpecialFolder folder);
 
     // The program file, found through ProcessInfo.
     static std::unique_ptr<Path> CreateApplicationPath();

@@ -132,6 +132,17 @@ TEST_F(PathFileSystemTest, MissingFolderWithoutCreateLeavesThePathUnchanged)
     EXPECT_FALSE(ScratchHome::Exists(scratch.GetHome() + "/.local"));
 }
 
+TEST_F(PathFileSystemTest, LocatingAFolderNeitherNeedsNorCreatesIt)
+{
+    Path path("/kept");
+    EXPECT_TRUE(path.LocateSpecialFolder(SpecialFolder::LocalApplicationData));
+    EXPECT_EQ(scratch.GetHome() + "/.local/share", Text(path));
+    EXPECT_FALSE(ScratchHome::Exists(scratch.GetHome() + "/.local"));
+    ScratchHome::ClearVariable("HOME");
+    EXPECT_FALSE(path.LocateSpecialFolder(SpecialFolder::Documents));
+    EXPECT_EQ(scratch.GetHome() + "/.local/share", Text(path));
+}
+
 TEST_F(PathFileSystemTest, DocumentsFolderComesFromTheUserDirsFile)
 {
     ScratchHome::SetVariable("XDG_CONFIG_HOME", root + "/config");
