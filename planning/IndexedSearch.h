@@ -1,0 +1,132 @@
+#pragma once
+
+#include "toolbox/ArrayList.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CompletePlan;
+class PlanRandom;
+class Profile;
+class Resource;
+class Task;
+
+// The backward plan search, drawing the same numbers and returning the same
+// plans as the minute-by-minute sweep, but without its cost: the clock jumps
+// straight to the next minute at which some free personal plan has a
+// candidate, placed tasks and resource holders are kept in flat per-attempt
+// indexes, and nothing is allocated inside a sweep. Only the plans that end
+// up in the result are built as records.
+class IndexedSearch {
+public:
+    static constexpr int MaximumAttempts = 1000;
+    static constexpr int ZeroDelayPlansToStop = 20;
+    static constexpr int MaximumPlansKept = 20;
+
+    // Reads the chosen profiles once; they must not change while the search
+    // lives.
+    IndexedSearch(const toolbox::ArrayList<Profile>& chosenProfiles, PlanRandom& random);
+    ~IndexedSearch();
+    IndexedSearch(const IndexedSearch&) = delete;
+    IndexedSearch& operator=(const IndexedSearch&) = delete;
+
+    // Every attempt of one run, best plans first, at most 20. Never null.
+    std::unique_ptr<toolbox::ArrayList<CompletePlan>> Run();
+
+    // One backward sweep; the plan may be incomplete.
+    std::unique_ptr<CompletePlan> BuildAttempt();
+
+    // How many attempts the last Run made.
+    int GetAttemptsMade() const { return attemptsMade; }
+
+    // How many scans of the personal plans the last sweep made; the
+    // benchmark reports it to show how many clock minutes were skipped.
+    long GetScansMade() const { return scansMade; }
+
+private:
+    struct TaskSlot {
+        int plan;
+        Task* task;
+        std::int32_t duration;
+        int firstResource;
+        int resourceCount;
+        int firstConstraint;
+        int constraintCount;
+    };
+    struct Constraint {
+        int laterSlot;
+        std::int32_t minimumTime;
+        std::int32_t maximumTime;
+    };
+    struct PlanIndex {
+        Profile* profile;
+        std::int32_t endTime;
+        std::int32_t totalDuration;
+        int firstRelation;
+        int relationCount;
+        int firstSlot;
+        int slotCount;
+    };
+    struct Placement {
+        int slot;
+        std::int32_t start;
+    };
+
+    void IndexProfiles(const toolbox::ArrayList<Profile>& chosenProfiles);
+    int SlotOf(int plan, const Task* task) const;
+    int ResourceIndex(const Resource* resource) const;
+
+    // One sweep over the flat state; answers whether every plan is complete.
+    bool Sweep();
+    void ResetAttempt();
+    bool Scan(std::int32_t minute);
+    bool HasCandidate(int plan, std::int32_t minute) const;
+    int CollectCandidates(int plan, std::int32_t minute);
+    bool IsCandidate(int slot, std::int32_t minute) const;
+    bool ArePrecedencesKept(int slot, std::int64_t minute) const;
+    bool AreResourcesFree(int slot, std::int64_t minute) const;
+    // The latest minute in [low, high] at which the slot's task could end,
+    // or low - 1 when there is none.
+    std::int64_t LatestPossibleEnd(int slot, std::int64_t low, std::int64_t high) const;
+    std::int32_t NextInterestingMinute(std::int32_t minute, std::int32_t earliestStart) const;
+    std::int32_t EarliestPlanStart() const;
+    void Place(int slot, std::int32_t minute);
+
+    void RecordCompleteAttempt();
+    std::int32_t TotalDelayOfSweep() const;
+    std::unique_ptr<CompletePlan> BuildPlan(const Placement* placements, int count) const;
+    std::vector<int> SelectBest() const;
+
+    PlanRandom& random;
+    int attemptsMade = 0;
+    long scansMade = 0;
+    std::int32_t clockStart = 0;
+
+    std::vector<PlanIndex> plans;
+    std::vector<TaskSlot> slots;
+    std::vector<int> relationSlots;
+    std::vector<Constraint> constraints;
+    std::vector<int> slotResources;
+    std::vector<const Resource*> resources;
+    std::vector<int> resourceHolderOffsets;
+
+    // State of the current sweep, sized once.
+    std::vector<unsigned char> placed;
+    std::vector<std::int32_t> starts;
+    std::vector<std::int32_t> planStarts;
+    std::vector<int> planPlacedCounts;
+    std::vector<int> holders;
+    std::vector<int> holderCounts;
+    std::vector<int> eligible;
+    int eligibleCount = 0;
+    std::vector<int> candidates;
+    std::vector<Placement> sweepPlacements;
+    int sweepPlacementCount = 0;
+
+    // Complete attempts of the current run, kept compact until the best are
+    // known.
+    std::vector<Placement> keptPlacements;
+    std::vector<int> keptOffsets;
+    std::vector<std::int32_t> keptDelays;
+};
