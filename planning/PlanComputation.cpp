@@ -2,7 +2,7 @@
 
 #include "model/Profile.h"
 #include "planning/CompletePlan.h"
-#include "planning/MinuteByMinuteSearch.h"
+#include "planning/IndexedSearch.h"
 #include "planning/PlanRandom.h"
 
 #include <ctime>
@@ -19,6 +19,6 @@ std::unique_ptr<toolbox::ArrayList<CompletePlan>> PlanComputation::ComputePlans(
 std::unique_ptr<toolbox::ArrayList<CompletePlan>> PlanComputation::ComputePlans(std::uint32_t seed) const
 {
     PlanRandom random(seed);
-    MinuteByMinuteSearch search(chosenProfiles, random);
+    IndexedSearch search(chosenProfiles, random);
     return search.Run();
 }
