@@ -21,6 +21,9 @@ constexpr std::int64_t Wide(std::int32_t value)
     return value;
 }
 
+// Below any minute a sweep can reach, with room to subtract from it.
+constexpr std::int64_t Unbounded = -(std::int64_t { 1 } << 62);
+
 } // namespace
 
 IndexedSearch::IndexedSearch(const toolbox::ArrayList<Profile>& chosenProfiles, PlanRandom& generator)
@@ -91,7 +94,39 @@ void IndexedSearch::IndexProfiles(const toolbox::ArrayList<Profile>& chosenProfi
     planPlacedCounts.assign(plans.size(), 0);
     holders.assign(resourceHolderOffsets.back(), 0);
     holderCounts.assign(resources.size(), 0);
+    longestHolding.assign(resources.size(), 0);
+    resourceUserOffsets = resourceHolderOffsets;
+    resourceUsers.assign(resourceHolderOffsets.back(), 0);
+    std::vector<int> users(resources.size(), 0);
+    for (int slot = 0; slot < static_cast<int>(slots.size()); ++slot) {
+        const TaskSlot& task = slots[slot];
+        for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
+            int resource = slotResources[index];
+            resourceUsers[resourceUserOffsets[resource] + users[resource]++] = slot;
+        }
+    }
+    knownLatestEnds.assign(slots.size(), 0);
+    knownUpTo.assign(slots.size(), 0);
+    known.assign(slots.size(), 0);
+    planKnownLatestEnds.assign(plans.size(), 0);
+    planKnownUpTo.assign(plans.size(), 0);
+    planKnown.assign(plans.size(), 0);
+    std::vector<unsigned char> seen(resources.size(), 0);
+    for (const TaskSlot& slot : slots) {
+        for (int index = slot.firstResource; index < slot.firstResource + slot.resourceCount; ++index) {
+            int resource = slotResources[index];
+            if (!seen[resource] || slot.duration > longestHolding[resource])
+                longestHolding[resource] = slot.duration;
+            seen[resource] = 1;
+        }
+    }
     eligible.assign(plans.size(), 0);
+    latestEnds.assign(plans.size(), 0);
+    planUsesResource.assign(plans.size() * resources.size(), 0);
+    for (const TaskSlot& slot : slots) {
+        for (int index = slot.firstResource; index < slot.firstResource + slot.resourceCount; ++index)
+            planUsesResource[slot.plan * resources.size() + slotResources[index]] = 1;
+    }
     candidates.assign(relationSlots.size(), 0);
     sweepPlacements.assign(slots.size(), Placement { 0, 0 });
 }
@@ -146,18 +181,21 @@ bool IndexedSearch::Sweep()
 {
     ResetAttempt();
     std::int32_t minute = clockStart;
+    bool busy = Scan(minute);
     for (;;) {
-        bool busy = Scan(minute);
         if (eligibleCount == 0) {
             // The clock only runs back while somebody is still working.
             if (!busy)
                 break;
-            minute = NextInterestingMinute(minute, EarliestPlanStart());
+            minute = JumpBack(minute);
+            busy = EarliestPlanStart() < minute;
             continue;
         }
         int plan = eligible[random.Choose(eligibleCount)];
         int count = CollectCandidates(plan, minute);
-        Place(candidates[random.Choose(count)], minute);
+        int slot = candidates[random.Choose(count)];
+        Place(slot, minute);
+        busy = RescanAfterPlacement(slot, minute);
     }
     for (std::size_t plan = 0; plan < plans.size(); ++plan) {
         if (planPlacedCounts[plan] < plans[plan].relationCount)
@@ -169,6 +207,8 @@ bool IndexedSearch::Sweep()
 void IndexedSearch::ResetAttempt()
 {
     std::fill(placed.begin(), placed.end(), 0);
+    std::fill(known.begin(), known.end(), 0);
+    std::fill(planKnown.begin(), planKnown.end(), 0);
     std::fill(holderCounts.begin(), holderCounts.end(), 0);
     std::fill(planPlacedCounts.begin(), planPlacedCounts.end(), 0);
     for (std::size_t plan = 0; plan < plans.size(); ++plan)
@@ -188,6 +228,35 @@ bool IndexedSearch::Scan(std::int32_t minute)
             eligible[eligibleCount++] = plan;
     }
     return busy;
+}
+
+bool IndexedSearch::RescanAfterPlacement(int placedSlot, std::int32_t minute)
+{
+    ++scansMade;
+    // The placing plan was eligible, so the new eligible plans are a subset
+    // of the old ones, still in plan order.
+    int previousCount = eligibleCount;
+    eligibleCount = 0;
+    for (int index = 0; index < previousCount; ++index) {
+        int plan = eligible[index];
+        bool keep = planStarts[plan] >= minute;
+        if (keep && (plan == slots[placedSlot].plan || SharesResource(plan, placedSlot)))
+            keep = HasCandidate(plan, minute);
+        if (keep)
+            eligible[eligibleCount++] = plan;
+    }
+    return EarliestPlanStart() < minute;
+}
+
+bool IndexedSearch::SharesResource(int plan, int slot) const
+{
+    const TaskSlot& task = slots[slot];
+    const unsigned char* uses = planUsesResource.data() + plan * resources.size();
+    for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
+        if (uses[slotResources[index]])
+            return true;
+    }
+    return false;
 }
 
 bool IndexedSearch::HasCandidate(int plan, std::int32_t minute) const
@@ -236,17 +305,29 @@ bool IndexedSearch::ArePrecedencesKept(int slot, std::int64_t minute) const
 bool IndexedSearch::AreResourcesFree(int slot, std::int64_t minute) const
 {
     const TaskSlot& task = slots[slot];
-    std::int64_t from = minute - task.duration;
     for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
-        int resource = slotResources[index];
-        const int* holder = holders.data() + resourceHolderOffsets[resource];
-        for (const int* end = holder + holderCounts[resource]; holder != end; ++holder) {
-            std::int64_t start = starts[*holder];
-            if (start < minute && start + slots[*holder].duration > from)
-                return false;
-        }
+        if (LatestFreeEnd(slotResources[index], task.duration, minute) != minute)
+            return false;
     }
     return true;
+}
+
+std::int64_t IndexedSearch::LatestFreeEnd(int resource, std::int32_t duration, std::int64_t end) const
+{
+    // A holder that starts before the end and runs past end - duration
+    // pushes the end back to its start. Holders come latest start first, so
+    // none that was passed can conflict again, and once even the longest
+    // holding cannot reach the end, no later holder can.
+    std::int64_t reach = Wide(longestHolding[resource]) + duration;
+    const int* holder = holders.data() + resourceHolderOffsets[resource];
+    for (const int* last = holder + holderCounts[resource]; holder != last; ++holder) {
+        std::int64_t start = starts[*holder];
+        if (start + reach <= end)
+            break;
+        if (start < end && end < start + slots[*holder].duration + duration)
+            end = start;
+    }
+    return end;
 }
 
 std::int64_t IndexedSearch::LatestPossibleEnd(int slot, std::int64_t low, std::int64_t high) const
@@ -261,42 +342,82 @@ std::int64_t IndexedSearch::LatestPossibleEnd(int slot, std::int64_t low, std::i
         high = std::min(high, laterStart - constraint.minimumTime);
         low = std::max(low, laterStart - constraint.maximumTime);
     }
-    // A holder of a shared resource running over the end pushes the end back
-    // to the holder's start; each holder can push at most once.
-    for (bool moved = high >= low; moved && high >= low;) {
+    // Each resource pushes the end back as far as it must; repeat until all
+    // of them agree.
+    for (bool moved = true; moved && high >= low;) {
         moved = false;
-        for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
-            int resource = slotResources[index];
-            const int* holder = holders.data() + resourceHolderOffsets[resource];
-            for (const int* end = holder + holderCounts[resource]; holder != end; ++holder) {
-                std::int64_t start = starts[*holder];
-                if (start < high && high < start + slots[*holder].duration + task.duration) {
-                    high = start;
-                    moved = true;
-                }
-            }
+        for (int index = task.firstResource; index < task.firstResource + task.resourceCount && high >= low; ++index) {
+            std::int64_t end = LatestFreeEnd(slotResources[index], task.duration, high);
+            moved = moved || end != high;
+            high = end;
         }
+        if (task.resourceCount < 2)
+            break;
     }
     return high >= low ? high : none;
 }
 
-std::int32_t IndexedSearch::NextInterestingMinute(std::int32_t minute, std::int32_t earliestStart) const
+std::int32_t IndexedSearch::JumpBack(std::int32_t minute)
 {
     // Nothing changes while the clock runs back, so the next scan that can
     // place a task is at the latest minute at which a free plan has a
     // candidate; below the earliest start nobody is busy any more.
-    std::int64_t best = earliestStart;
+    ++scansMade;
+    std::int64_t best = EarliestPlanStart();
     for (int plan = 0; plan < static_cast<int>(plans.size()); ++plan) {
         std::int64_t high = std::min(Wide(minute) - 1, Wide(planStarts[plan]));
-        if (high <= best)
-            continue;
-        const PlanIndex& index = plans[plan];
-        for (int slot = index.firstSlot; slot < index.firstSlot + index.slotCount; ++slot) {
-            if (!placed[slot])
-                best = std::max(best, LatestPossibleEnd(slot, best + 1, high));
-        }
+        latestEnds[plan] = high >= best ? PlanLatestEnd(plan, high) : Unbounded - 1;
+        best = std::max(best, latestEnds[plan]);
+    }
+    eligibleCount = 0;
+    for (int plan = 0; plan < static_cast<int>(plans.size()); ++plan) {
+        if (latestEnds[plan] == best)
+            eligible[eligibleCount++] = plan;
     }
     return static_cast<std::int32_t>(best);
+}
+
+std::int64_t IndexedSearch::PlanLatestEnd(int plan, std::int64_t high)
+{
+    if (planKnown[plan] && planKnownLatestEnds[plan] <= high && high <= planKnownUpTo[plan])
+        return planKnownLatestEnds[plan];
+    std::int64_t latest = Unbounded - 1;
+    const PlanIndex& index = plans[plan];
+    for (int slot = index.firstSlot; slot < index.firstSlot + index.slotCount; ++slot) {
+        if (!placed[slot])
+            latest = std::max(latest, CachedLatestEnd(slot, high));
+    }
+    planKnown[plan] = 1;
+    planKnownUpTo[plan] = high;
+    planKnownLatestEnds[plan] = latest;
+    return latest;
+}
+
+std::int64_t IndexedSearch::CachedLatestEnd(int slot, std::int64_t high)
+{
+    // The clock only runs back, so a value known up to a later minute stays
+    // right as long as it is not above the new bound.
+    if (known[slot] && knownLatestEnds[slot] <= high && high <= knownUpTo[slot])
+        return knownLatestEnds[slot];
+    known[slot] = 1;
+    knownUpTo[slot] = high;
+    knownLatestEnds[slot] = LatestPossibleEnd(slot, Unbounded, high);
+    return knownLatestEnds[slot];
+}
+
+void IndexedSearch::ForgetLatestEnds(int placedSlot)
+{
+    const TaskSlot& task = slots[placedSlot];
+    const PlanIndex& plan = plans[task.plan];
+    std::fill(known.begin() + plan.firstSlot, known.begin() + plan.firstSlot + plan.slotCount, 0);
+    planKnown[task.plan] = 0;
+    for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
+        int resource = slotResources[index];
+        for (int user = resourceUserOffsets[resource]; user < resourceUserOffsets[resource + 1]; ++user) {
+            known[resourceUsers[user]] = 0;
+            planKnown[slots[resourceUsers[user]].plan] = 0;
+        }
+    }
 }
 
 std::int32_t IndexedSearch::EarliestPlanStart() const
@@ -314,9 +435,14 @@ void IndexedSearch::Place(int slot, std::int32_t minute)
     ++planPlacedCounts[task.plan];
     for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
         int resource = slotResources[index];
-        holders[resourceHolderOffsets[resource] + holderCounts[resource]++] = slot;
+        int* first = holders.data() + resourceHolderOffsets[resource];
+        int position = holderCounts[resource]++;
+        for (; position > 0 && starts[first[position - 1]] < start; --position)
+            first[position] = first[position - 1];
+        first[position] = slot;
     }
     sweepPlacements[sweepPlacementCount++] = Placement { slot, start };
+    ForgetLatestEnds(slot);
 }
 
 void IndexedSearch::RecordCompleteAttempt()

@@ -40,8 +40,8 @@ public:
     // How many attempts the last Run made.
     int GetAttemptsMade() const { return attemptsMade; }
 
-    // How many scans of the personal plans the last sweep made; the
-    // benchmark reports it to show how many clock minutes were skipped.
+    // How many times the personal plans were examined since construction;
+    // the benchmark reports it to show how many clock minutes were skipped.
     long GetScansMade() const { return scansMade; }
 
 private:
@@ -81,15 +81,31 @@ private:
     bool Sweep();
     void ResetAttempt();
     bool Scan(std::int32_t minute);
+    // After a placement at `minute`: only the placing plan can gain or lose
+    // candidates of its own, and other plans can only lose those that need
+    // a resource the placed task holds.
+    bool RescanAfterPlacement(int placedSlot, std::int32_t minute);
+    bool SharesResource(int plan, int slot) const;
     bool HasCandidate(int plan, std::int32_t minute) const;
     int CollectCandidates(int plan, std::int32_t minute);
     bool IsCandidate(int slot, std::int32_t minute) const;
     bool ArePrecedencesKept(int slot, std::int64_t minute) const;
     bool AreResourcesFree(int slot, std::int64_t minute) const;
+    // The latest minute up to `end` at which a task of `duration` could end
+    // without meeting a holder of `resource`.
+    std::int64_t LatestFreeEnd(int resource, std::int32_t duration, std::int64_t end) const;
     // The latest minute in [low, high] at which the slot's task could end,
     // or low - 1 when there is none.
     std::int64_t LatestPossibleEnd(int slot, std::int64_t low, std::int64_t high) const;
-    std::int32_t NextInterestingMinute(std::int32_t minute, std::int32_t earliestStart) const;
+    // Moves the clock back to the next minute at which a scan would find an
+    // eligible plan, or to the earliest start, and fills the eligible plans.
+    std::int32_t JumpBack(std::int32_t minute);
+    // LatestPossibleEnd without a lower bound, remembered until a placement
+    // in the slot's plan or on one of its resources changes it.
+    std::int64_t CachedLatestEnd(int slot, std::int64_t high);
+    // The latest of the plan's unplaced slots, remembered the same way.
+    std::int64_t PlanLatestEnd(int plan, std::int64_t high);
+    void ForgetLatestEnds(int placedSlot);
     std::int32_t EarliestPlanStart() const;
     void Place(int slot, std::int32_t minute);
 
@@ -110,15 +126,27 @@ private:
     std::vector<int> slotResources;
     std::vector<const Resource*> resources;
     std::vector<int> resourceHolderOffsets;
+    std::vector<std::int32_t> longestHolding;
+    std::vector<int> resourceUserOffsets;
+    std::vector<int> resourceUsers;
 
     // State of the current sweep, sized once.
     std::vector<unsigned char> placed;
     std::vector<std::int32_t> starts;
     std::vector<std::int32_t> planStarts;
     std::vector<int> planPlacedCounts;
+    // Per resource, the placed slots that hold it, latest start first.
     std::vector<int> holders;
     std::vector<int> holderCounts;
     std::vector<int> eligible;
+    std::vector<std::int64_t> latestEnds;
+    std::vector<std::int64_t> knownLatestEnds;
+    std::vector<std::int64_t> knownUpTo;
+    std::vector<unsigned char> known;
+    std::vector<std::int64_t> planKnownLatestEnds;
+    std::vector<std::int64_t> planKnownUpTo;
+    std::vector<unsigned char> planKnown;
+    std::vector<unsigned char> planUsesResource;
     int eligibleCount = 0;
     std::vector<int> candidates;
     std::vector<Placement> sweepPlacements;
