@@ -106,6 +106,20 @@ void IndexedSearch::IndexProfiles(const toolbox::ArrayList<Profile>& chosenProfi
         }
     }
     knownLatestEnds.assign(slots.size(), 0);
+    boundOffsets.assign(slots.size() + 1, 0);
+    for (const Constraint& constraint : constraints)
+        ++boundOffsets[constraint.laterSlot + 1];
+    for (std::size_t slot = 0; slot < slots.size(); ++slot)
+        boundOffsets[slot + 1] += boundOffsets[slot];
+    boundSlots.assign(constraints.size(), 0);
+    std::vector<int> bound(slots.size(), 0);
+    for (int slot = 0; slot < static_cast<int>(slots.size()); ++slot) {
+        const TaskSlot& task = slots[slot];
+        for (int index = task.firstConstraint; index < task.firstConstraint + task.constraintCount; ++index) {
+            int later = constraints[index].laterSlot;
+            boundSlots[boundOffsets[later] + bound[later]++] = slot;
+        }
+    }
     knownUpTo.assign(slots.size(), 0);
     known.assign(slots.size(), 0);
     planKnownLatestEnds.assign(plans.size(), 0);
@@ -285,7 +299,13 @@ int IndexedSearch::CollectCandidates(int plan, std::int32_t minute)
 
 bool IndexedSearch::IsCandidate(int slot, std::int32_t minute) const
 {
-    return !placed[slot] && ArePrecedencesKept(slot, minute) && AreResourcesFree(slot, minute);
+    if (placed[slot])
+        return false;
+    // A remembered latest end decides at once: the minute is possible only
+    // if it is that latest end.
+    if (known[slot] && minute <= knownUpTo[slot] && knownLatestEnds[slot] <= minute)
+        return knownLatestEnds[slot] == minute;
+    return ArePrecedencesKept(slot, minute) && AreResourcesFree(slot, minute);
 }
 
 bool IndexedSearch::ArePrecedencesKept(int slot, std::int64_t minute) const
@@ -407,15 +427,25 @@ std::int64_t IndexedSearch::CachedLatestEnd(int slot, std::int64_t high)
 
 void IndexedSearch::ForgetLatestEnds(int placedSlot)
 {
+    // Only the placing plan's earlier tasks bound by the placed one, and
+    // users of its resources whose remembered end the new holding covers,
+    // can have another latest end now; the plan's own latest loses the
+    // placed task.
     const TaskSlot& task = slots[placedSlot];
-    const PlanIndex& plan = plans[task.plan];
-    std::fill(known.begin() + plan.firstSlot, known.begin() + plan.firstSlot + plan.slotCount, 0);
     planKnown[task.plan] = 0;
+    for (int index = boundOffsets[placedSlot]; index < boundOffsets[placedSlot + 1]; ++index)
+        known[boundSlots[index]] = 0;
+    std::int64_t start = starts[placedSlot];
+    std::int64_t end = start + task.duration;
     for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
         int resource = slotResources[index];
         for (int user = resourceUserOffsets[resource]; user < resourceUserOffsets[resource + 1]; ++user) {
-            known[resourceUsers[user]] = 0;
-            planKnown[slots[resourceUsers[user]].plan] = 0;
+            int slot = resourceUsers[user];
+            std::int64_t latest = knownLatestEnds[slot];
+            if (known[slot] && start < latest && latest < end + slots[slot].duration) {
+                known[slot] = 0;
+                planKnown[slots[slot].plan] = 0;
+            }
         }
     }
 }

@@ -129,6 +129,9 @@ private:
     std::vector<std::int32_t> longestHolding;
     std::vector<int> resourceUserOffsets;
     std::vector<int> resourceUsers;
+    // Per slot, the slots whose precedences name it as the later task.
+    std::vector<int> boundOffsets;
+    std::vector<int> boundSlots;
 
     // State of the current sweep, sized once.
     std::vector<unsigned char> placed;
