@@ -124,7 +124,7 @@ void IndexedSearch::IndexProfiles(const toolbox::ArrayList<Profile>& chosenProfi
     known.assign(slots.size(), 0);
     planKnownLatestEnds.assign(plans.size(), 0);
     planKnownUpTo.assign(plans.size(), 0);
-    planKnown.assign(plans.size(), 0);
+    planKnown.assign(plans.size(), PlanLatestUnknown);
     std::vector<unsigned char> seen(resources.size(), 0);
     for (const TaskSlot& slot : slots) {
         for (int index = slot.firstResource; index < slot.firstResource + slot.resourceCount; ++index) {
@@ -158,6 +158,29 @@ int IndexedSearch::SlotOf(int plan, const Task* task) const
 int IndexedSearch::ResourceIndex(const Resource* resource) const
 {
     return static_cast<int>(std::lower_bound(resources.begin(), resources.end(), resource) - resources.begin());
+}
+
+inline bool IndexedSearch::IsCandidate(int slot, std::int32_t minute) const
+{
+    if (placed[slot])
+        return false;
+    // A remembered latest end decides at once: the minute is possible only
+    // if it is that latest end.
+    if (known[slot] && minute <= knownUpTo[slot] && knownLatestEnds[slot] <= minute)
+        return knownLatestEnds[slot] == minute;
+    return ArePrecedencesKept(slot, minute) && AreResourcesFree(slot, minute);
+}
+
+inline std::int64_t IndexedSearch::CachedLatestEnd(int slot, std::int64_t high)
+{
+    // The clock only runs back, so a value known up to a later minute stays
+    // right as long as it is not above the new bound.
+    if (known[slot] && knownLatestEnds[slot] <= high && high <= knownUpTo[slot])
+        return knownLatestEnds[slot];
+    known[slot] = 1;
+    knownUpTo[slot] = high;
+    knownLatestEnds[slot] = LatestPossibleEnd(slot, Unbounded, high);
+    return knownLatestEnds[slot];
 }
 
 std::unique_ptr<toolbox::ArrayList<CompletePlan>> IndexedSearch::Run()
@@ -222,7 +245,7 @@ void IndexedSearch::ResetAttempt()
 {
     std::fill(placed.begin(), placed.end(), 0);
     std::fill(known.begin(), known.end(), 0);
-    std::fill(planKnown.begin(), planKnown.end(), 0);
+    std::fill(planKnown.begin(), planKnown.end(), PlanLatestUnknown);
     std::fill(holderCounts.begin(), holderCounts.end(), 0);
     std::fill(planPlacedCounts.begin(), planPlacedCounts.end(), 0);
     for (std::size_t plan = 0; plan < plans.size(); ++plan)
@@ -295,17 +318,6 @@ int IndexedSearch::CollectCandidates(int plan, std::int32_t minute)
             candidates[count++] = slot;
     }
     return count;
-}
-
-bool IndexedSearch::IsCandidate(int slot, std::int32_t minute) const
-{
-    if (placed[slot])
-        return false;
-    // A remembered latest end decides at once: the minute is possible only
-    // if it is that latest end.
-    if (known[slot] && minute <= knownUpTo[slot] && knownLatestEnds[slot] <= minute)
-        return knownLatestEnds[slot] == minute;
-    return ArePrecedencesKept(slot, minute) && AreResourcesFree(slot, minute);
 }
 
 bool IndexedSearch::ArePrecedencesKept(int slot, std::int64_t minute) const
@@ -384,9 +396,26 @@ std::int32_t IndexedSearch::JumpBack(std::int32_t minute)
     // candidate; below the earliest start nobody is busy any more.
     ++scansMade;
     std::int64_t best = EarliestPlanStart();
+    // Remembered latest ends first: they raise the bar cheaply, and a plan
+    // whose remembered bound stays below it needs no recomputing.
     for (int plan = 0; plan < static_cast<int>(plans.size()); ++plan) {
-        std::int64_t high = std::min(Wide(minute) - 1, Wide(planStarts[plan]));
-        latestEnds[plan] = high >= best ? PlanLatestEnd(plan, high) : Unbounded - 1;
+        std::int64_t high = PlanHigh(plan, minute);
+        latestEnds[plan] = Unbounded - 1;
+        if (high >= best && planKnown[plan] == PlanLatestKnown && planKnownLatestEnds[plan] <= high
+            && high <= planKnownUpTo[plan]) {
+            latestEnds[plan] = planKnownLatestEnds[plan];
+            best = std::max(best, latestEnds[plan]);
+        }
+    }
+    for (int plan = 0; plan < static_cast<int>(plans.size()); ++plan) {
+        std::int64_t high = PlanHigh(plan, minute);
+        if (high < best || latestEnds[plan] > Unbounded - 1)
+            continue;
+        bool boundBelow
+            = planKnown[plan] == PlanLatestBounded && high <= planKnownUpTo[plan] && planKnownLatestEnds[plan] < best;
+        if (boundBelow)
+            continue;
+        latestEnds[plan] = PlanLatestEnd(plan, high);
         best = std::max(best, latestEnds[plan]);
     }
     eligibleCount = 0;
@@ -397,9 +426,14 @@ std::int32_t IndexedSearch::JumpBack(std::int32_t minute)
     return static_cast<std::int32_t>(best);
 }
 
+std::int64_t IndexedSearch::PlanHigh(int plan, std::int32_t minute) const
+{
+    return std::min(Wide(minute) - 1, Wide(planStarts[plan]));
+}
+
 std::int64_t IndexedSearch::PlanLatestEnd(int plan, std::int64_t high)
 {
-    if (planKnown[plan] && planKnownLatestEnds[plan] <= high && high <= planKnownUpTo[plan])
+    if (planKnown[plan] == PlanLatestKnown && planKnownLatestEnds[plan] <= high && high <= planKnownUpTo[plan])
         return planKnownLatestEnds[plan];
     std::int64_t latest = Unbounded - 1;
     const PlanIndex& index = plans[plan];
@@ -407,22 +441,10 @@ std::int64_t IndexedSearch::PlanLatestEnd(int plan, std::int64_t high)
         if (!placed[slot])
             latest = std::max(latest, CachedLatestEnd(slot, high));
     }
-    planKnown[plan] = 1;
+    planKnown[plan] = PlanLatestKnown;
     planKnownUpTo[plan] = high;
     planKnownLatestEnds[plan] = latest;
     return latest;
-}
-
-std::int64_t IndexedSearch::CachedLatestEnd(int slot, std::int64_t high)
-{
-    // The clock only runs back, so a value known up to a later minute stays
-    // right as long as it is not above the new bound.
-    if (known[slot] && knownLatestEnds[slot] <= high && high <= knownUpTo[slot])
-        return knownLatestEnds[slot];
-    known[slot] = 1;
-    knownUpTo[slot] = high;
-    knownLatestEnds[slot] = LatestPossibleEnd(slot, Unbounded, high);
-    return knownLatestEnds[slot];
 }
 
 void IndexedSearch::ForgetLatestEnds(int placedSlot)
@@ -432,7 +454,7 @@ void IndexedSearch::ForgetLatestEnds(int placedSlot)
     // can have another latest end now; the plan's own latest loses the
     // placed task.
     const TaskSlot& task = slots[placedSlot];
-    planKnown[task.plan] = 0;
+    planKnown[task.plan] = PlanLatestUnknown;
     for (int index = boundOffsets[placedSlot]; index < boundOffsets[placedSlot + 1]; ++index)
         known[boundSlots[index]] = 0;
     std::int64_t start = starts[placedSlot];
@@ -444,7 +466,11 @@ void IndexedSearch::ForgetLatestEnds(int placedSlot)
             std::int64_t latest = knownLatestEnds[slot];
             if (known[slot] && start < latest && latest < end + slots[slot].duration) {
                 known[slot] = 0;
-                planKnown[slots[slot].plan] = 0;
+                // Holders only take minutes away, so the old latest end still
+                // bounds the new one.
+                unsigned char& state = planKnown[slots[slot].plan];
+                if (state == PlanLatestKnown)
+                    state = PlanLatestBounded;
             }
         }
     }

@@ -68,6 +68,7 @@ private:
         int firstSlot;
         int slotCount;
     };
+    enum PlanLatestState : unsigned char { PlanLatestUnknown, PlanLatestKnown, PlanLatestBounded };
     struct Placement {
         int slot;
         std::int32_t start;
@@ -105,6 +106,8 @@ private:
     std::int64_t CachedLatestEnd(int slot, std::int64_t high);
     // The latest of the plan's unplaced slots, remembered the same way.
     std::int64_t PlanLatestEnd(int plan, std::int64_t high);
+    // The latest minute below `minute` at which the plan is free.
+    std::int64_t PlanHigh(int plan, std::int32_t minute) const;
     void ForgetLatestEnds(int placedSlot);
     std::int32_t EarliestPlanStart() const;
     void Place(int slot, std::int32_t minute);
