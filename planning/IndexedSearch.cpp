@@ -105,7 +105,7 @@ void IndexedSearch::IndexProfiles(const toolbox::ArrayList<Profile>& chosenProfi
             resourceUsers[resourceUserOffsets[resource] + users[resource]++] = slot;
         }
     }
-    knownLatestEnds.assign(slots.size(), 0);
+    remembered.assign(slots.size(), RememberedEnd { 0, 0, false });
     boundOffsets.assign(slots.size() + 1, 0);
     for (const Constraint& constraint : constraints)
         ++boundOffsets[constraint.laterSlot + 1];
@@ -120,8 +120,6 @@ void IndexedSearch::IndexProfiles(const toolbox::ArrayList<Profile>& chosenProfi
             boundSlots[boundOffsets[later] + bound[later]++] = slot;
         }
     }
-    knownUpTo.assign(slots.size(), 0);
-    known.assign(slots.size(), 0);
     planKnownLatestEnds.assign(plans.size(), 0);
     planKnownUpTo.assign(plans.size(), 0);
     planKnown.assign(plans.size(), PlanLatestUnknown);
@@ -166,8 +164,8 @@ inline bool IndexedSearch::IsCandidate(int slot, std::int32_t minute) const
         return false;
     // A remembered latest end decides at once: the minute is possible only
     // if it is that latest end.
-    if (known[slot] && minute <= knownUpTo[slot] && knownLatestEnds[slot] <= minute)
-        return knownLatestEnds[slot] == minute;
+    if (remembered[slot].known && minute <= remembered[slot].upTo && remembered[slot].latestEnd <= minute)
+        return remembered[slot].latestEnd == minute;
     return ArePrecedencesKept(slot, minute) && AreResourcesFree(slot, minute);
 }
 
@@ -175,12 +173,12 @@ inline std::int64_t IndexedSearch::CachedLatestEnd(int slot, std::int64_t high)
 {
     // The clock only runs back, so a value known up to a later minute stays
     // right as long as it is not above the new bound.
-    if (known[slot] && knownLatestEnds[slot] <= high && high <= knownUpTo[slot])
-        return knownLatestEnds[slot];
-    known[slot] = 1;
-    knownUpTo[slot] = high;
-    knownLatestEnds[slot] = LatestPossibleEnd(slot, Unbounded, high);
-    return knownLatestEnds[slot];
+    if (remembered[slot].known && remembered[slot].latestEnd <= high && high <= remembered[slot].upTo)
+        return remembered[slot].latestEnd;
+    remembered[slot].known = true;
+    remembered[slot].upTo = high;
+    remembered[slot].latestEnd = LatestPossibleEnd(slot, Unbounded, high);
+    return remembered[slot].latestEnd;
 }
 
 std::unique_ptr<toolbox::ArrayList<CompletePlan>> IndexedSearch::Run()
@@ -244,7 +242,8 @@ bool IndexedSearch::Sweep()
 void IndexedSearch::ResetAttempt()
 {
     std::fill(placed.begin(), placed.end(), 0);
-    std::fill(known.begin(), known.end(), 0);
+    for (RememberedEnd& end : remembered)
+        end.known = false;
     std::fill(planKnown.begin(), planKnown.end(), PlanLatestUnknown);
     std::fill(holderCounts.begin(), holderCounts.end(), 0);
     std::fill(planPlacedCounts.begin(), planPlacedCounts.end(), 0);
@@ -456,16 +455,16 @@ void IndexedSearch::ForgetLatestEnds(int placedSlot)
     const TaskSlot& task = slots[placedSlot];
     planKnown[task.plan] = PlanLatestUnknown;
     for (int index = boundOffsets[placedSlot]; index < boundOffsets[placedSlot + 1]; ++index)
-        known[boundSlots[index]] = 0;
+        remembered[boundSlots[index]].known = false;
     std::int64_t start = starts[placedSlot];
     std::int64_t end = start + task.duration;
     for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
         int resource = slotResources[index];
         for (int user = resourceUserOffsets[resource]; user < resourceUserOffsets[resource + 1]; ++user) {
             int slot = resourceUsers[user];
-            std::int64_t latest = knownLatestEnds[slot];
-            if (known[slot] && start < latest && latest < end + slots[slot].duration) {
-                known[slot] = 0;
+            std::int64_t latest = remembered[slot].latestEnd;
+            if (remembered[slot].known && start < latest && latest < end + slots[slot].duration) {
+                remembered[slot].known = false;
                 // Holders only take minutes away, so the old latest end still
                 // bounds the new one.
                 unsigned char& state = planKnown[slots[slot].plan];

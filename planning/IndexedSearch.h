@@ -69,6 +69,12 @@ private:
         int slotCount;
     };
     enum PlanLatestState : unsigned char { PlanLatestUnknown, PlanLatestKnown, PlanLatestBounded };
+    // A slot's latest possible end up to `upTo`, while `known`.
+    struct RememberedEnd {
+        std::int64_t latestEnd;
+        std::int64_t upTo;
+        bool known;
+    };
     struct Placement {
         int slot;
         std::int32_t start;
@@ -146,9 +152,7 @@ private:
     std::vector<int> holderCounts;
     std::vector<int> eligible;
     std::vector<std::int64_t> latestEnds;
-    std::vector<std::int64_t> knownLatestEnds;
-    std::vector<std::int64_t> knownUpTo;
-    std::vector<unsigned char> known;
+    std::vector<RememberedEnd> remembered;
     std::vector<std::int64_t> planKnownLatestEnds;
     std::vector<std::int64_t> planKnownUpTo;
     std::vector<unsigned char> planKnown;
