@@ -140,6 +140,8 @@ void IndexedSearch::IndexProfiles(const toolbox::ArrayList<Profile>& chosenProfi
             planUsesResource[slot.plan * resources.size() + slotResources[index]] = 1;
     }
     candidates.assign(relationSlots.size(), 0);
+    openSlots.assign(relationSlots.size(), 0);
+    openCounts.assign(plans.size(), 0);
     sweepPlacements.assign(slots.size(), Placement { 0, 0 });
 }
 
@@ -250,6 +252,15 @@ void IndexedSearch::ResetAttempt()
     for (std::size_t plan = 0; plan < plans.size(); ++plan)
         planStarts[plan] = plans[plan].endTime;
     sweepPlacementCount = 0;
+    for (std::size_t plan = 0; plan < plans.size(); ++plan) {
+        const PlanIndex& index = plans[plan];
+        int* open = openSlots.data() + index.firstRelation;
+        openCounts[plan] = 0;
+        for (int relation = index.firstRelation; relation < index.firstRelation + index.relationCount; ++relation) {
+            if (relationSlots[relation] >= 0)
+                open[openCounts[plan]++] = relationSlots[relation];
+        }
+    }
 }
 
 bool IndexedSearch::Scan(std::int32_t minute)
@@ -297,9 +308,9 @@ bool IndexedSearch::SharesResource(int plan, int slot) const
 
 bool IndexedSearch::HasCandidate(int plan, std::int32_t minute) const
 {
-    const PlanIndex& index = plans[plan];
-    for (int slot = index.firstSlot; slot < index.firstSlot + index.slotCount; ++slot) {
-        if (IsCandidate(slot, minute))
+    const int* open = openSlots.data() + plans[plan].firstRelation;
+    for (const int* end = open + openCounts[plan]; open != end; ++open) {
+        if (IsCandidate(*open, minute))
             return true;
     }
     return false;
@@ -309,12 +320,11 @@ int IndexedSearch::CollectCandidates(int plan, std::int32_t minute)
 {
     // Relation order, duplicates included: the draw is taken modulo this
     // count.
-    const PlanIndex& index = plans[plan];
     int count = 0;
-    for (int relation = index.firstRelation; relation < index.firstRelation + index.relationCount; ++relation) {
-        int slot = relationSlots[relation];
-        if (slot >= 0 && IsCandidate(slot, minute))
-            candidates[count++] = slot;
+    const int* open = openSlots.data() + plans[plan].firstRelation;
+    for (const int* end = open + openCounts[plan]; open != end; ++open) {
+        if (IsCandidate(*open, minute))
+            candidates[count++] = *open;
     }
     return count;
 }
@@ -435,11 +445,9 @@ std::int64_t IndexedSearch::PlanLatestEnd(int plan, std::int64_t high)
     if (planKnown[plan] == PlanLatestKnown && planKnownLatestEnds[plan] <= high && high <= planKnownUpTo[plan])
         return planKnownLatestEnds[plan];
     std::int64_t latest = Unbounded - 1;
-    const PlanIndex& index = plans[plan];
-    for (int slot = index.firstSlot; slot < index.firstSlot + index.slotCount; ++slot) {
-        if (!placed[slot])
-            latest = std::max(latest, CachedLatestEnd(slot, high));
-    }
+    const int* open = openSlots.data() + plans[plan].firstRelation;
+    for (const int* end = open + openCounts[plan]; open != end; ++open)
+        latest = std::max(latest, CachedLatestEnd(*open, high));
     planKnown[plan] = PlanLatestKnown;
     planKnownUpTo[plan] = high;
     planKnownLatestEnds[plan] = latest;
@@ -488,6 +496,13 @@ void IndexedSearch::Place(int slot, std::int32_t minute)
     starts[slot] = start;
     planStarts[task.plan] = start;
     ++planPlacedCounts[task.plan];
+    int* open = openSlots.data() + plans[task.plan].firstRelation;
+    int kept = 0;
+    for (int index = 0; index < openCounts[task.plan]; ++index) {
+        if (open[index] != slot)
+            open[kept++] = open[index];
+    }
+    openCounts[task.plan] = kept;
     for (int index = task.firstResource; index < task.firstResource + task.resourceCount; ++index) {
         int resource = slotResources[index];
         int* first = holders.data() + resourceHolderOffsets[resource];

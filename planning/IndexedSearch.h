@@ -159,6 +159,10 @@ private:
     std::vector<unsigned char> planUsesResource;
     int eligibleCount = 0;
     std::vector<int> candidates;
+    // Per plan, at its first relation: the slots not placed yet, in relation
+    // order, repeated as the relations repeat them.
+    std::vector<int> openSlots;
+    std::vector<int> openCounts;
     std::vector<Placement> sweepPlacements;
     int sweepPlacementCount = 0;
 
