@@ -50,6 +50,6 @@ private:
     MainView* view = nullptr;
     QToolBar* toolBar = nullptr;
     QMenu* viewMenu = nullptr;
-    std::map<CommandId, QAction*> actions;
+    std::map<CommandId, QAction*> commands;
     QString idlePrompt;
 };

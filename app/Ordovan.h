@@ -11,9 +11,12 @@ template <typename T> class ArrayList;
 class Document;
 class MainFrame;
 class MainView;
+class ModelCommands;
 class PlanningModel;
+class PropertyEditor;
 class Person;
 class Resource;
+class TreeItem;
 
 // The application class: owns the model (the persons and the resources),
 // builds it from the configuration store when constructed and writes it back
@@ -46,6 +49,18 @@ public:
     // The window the user works in: the active modal dialog or the main window.
     QWidget* GetActiveOwner() const;
 
+    // The properties dialog of an entity, as Edit / Properties opens it.
+    bool EditProperties(TreeItem& entity);
+    // Tests answer the properties dialogs through an editor of their own.
+    void SetPropertyEditor(std::unique_ptr<PropertyEditor> editor);
+
+    // The model commands of the main window; null before InitInstance.
+    ModelCommands* GetCommands() const;
+
+    // Ends the program through the same path as File / Exit, also from
+    // within a modal dialog; for the termination signals.
+    void QuitRegularly();
+
 public slots:
     void OnAppAbout();
     void OnHelp();
@@ -61,7 +76,13 @@ public slots:
     void OnPlanCompute();
 
 private:
+    bool ProcessCommandLine();
+    void ConnectCommands();
+
+    bool quitRequested = false;
     std::unique_ptr<PlanningModel> model;
+    std::unique_ptr<PropertyEditor> propertyEditor;
     std::unique_ptr<Document> document;
     std::unique_ptr<MainFrame> mainFrame;
+    std::unique_ptr<ModelCommands> commands;
 };

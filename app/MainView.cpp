@@ -1,0 +1,75 @@
+#include "model/PlanningModel.h"
+
+#include "app/ImageList.h"
+#include "app/MainView.h"
+#include "app/NameText.h"
+
+namespace {
+
+const int entityRole = Qt::UserRole;
+
+} // namespace
+
+MainView::MainView(QWidget* parent)
+    : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    setDragEnabled(false);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setIconSize(QSize(ImageList::IconSize, ImageList::IconSize));
+    setFrameShape(QFrame::StyledPanel);
+    // The double-click opens the properties and leaves the node as it was.
+    setExpandsOnDoubleClick(false);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &MainView::PropertiesRequested);
+}
+
+void MainView::SetModel(PlanningModel* newModel)
+{
+    model = newModel;
+}
+
+void MainView::RebuildTree()
+{
+    clear();
+    if (model)
+        model->InsertIntoTree(*this);
+}
+
+TreeNodeHandle MainView::InsertNode(const char* label, int iconIndex, TreeItem* entity, TreeNodeHandle parent)
+{
+    QTreeWidgetItem* parentNode = ToNode(parent);
+    auto* node = parentNode ? new QTreeWidgetItem(parentNode) : new QTreeWidgetItem(this);
+    node->setText(0, NameText::ToDisplay(label));
+    node->setIcon(0, ImageList::GetIcon(iconIndex));
+    node->setData(0, entityRole, QVariant::fromValue(static_cast<void*>(entity)));
+    node->setExpanded(true);
+    return node;
+}
+
+void MainView::SetNodeText(TreeNodeHandle node, const char* label)
+{
+    if (QTreeWidgetItem* shown = ToNode(node))
+        shown->setText(0, NameText::ToDisplay(label));
+}
+
+TreeItem* MainView::GetEntity(const QTreeWidgetItem* node)
+{
+    if (!node)
+        return nullptr;
+    return static_cast<TreeItem*>(node->data(0, entityRole).value<void*>());
+}
+
+TreeItem* MainView::GetSelectedEntity() const
+{
+    return GetEntity(currentItem());
+}
+
+void MainView::OnRefresh()
+{
+    RebuildTree();
+}

@@ -1,0 +1,142 @@
+#include "model/Person.h"
+#include "model/PlanningModel.h"
+#include "model/Profile.h"
+#include "model/Resource.h"
+#include "model/Task.h"
+#include "model/TreeItem.h"
+
+#include "app/Document.h"
+#include "app/MainView.h"
+#include "app/MessageBox.h"
+#include "app/ModelCommands.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace {
+
+// The window the user works in owns the message boxes.
+QWidget* OwnerOf(MainView& view)
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return view.window();
+}
+
+} // namespace
+
+ModelCommands::ModelCommands(PlanningModel& model, MainView& view, Document& document, PropertyEditor* editor)
+    : model(model)
+    , view(view)
+    , document(document)
+    , editor(editor)
+{
+}
+
+TreeItem* ModelCommands::GetSelectedEntity() const
+{
+    return view.GetSelectedEntity();
+}
+
+Person* ModelCommands::FindSelectedPerson() const
+{
+    for (QTreeWidgetItem* node = view.currentItem(); node; node = node->parent()) {
+        TreeItem* entity = MainView::GetEntity(node);
+        if (entity && entity->GetKind() == TreeItemKind::Person)
+            return static_cast<Person*>(entity);
+    }
+    return nullptr;
+}
+
+Person* ModelCommands::RequireSelectedPerson() const
+{
+    Person* person = FindSelectedPerson();
+    if (!person)
+        MessageBox::Show(OwnerOf(view), "Please select a person first.", MessageBox::Icon::Stop);
+    return person;
+}
+
+bool ModelCommands::EditProperties(TreeItem& entity)
+{
+    if (!editor)
+        return false;
+    return entity.EditProperties(model, *editor, view);
+}
+
+void ModelCommands::Delete()
+{
+    TreeItem* entity = GetSelectedEntity();
+    if (!entity)
+        return;
+    MessageBox::Answer answer = MessageBox::Show(OwnerOf(view),
+        "Sure to delete the currently selected item?\nThis operation cannot be undone.", MessageBox::Icon::Warning,
+        MessageBox::Buttons::YesNo);
+    if (answer != MessageBox::Answer::Yes)
+        return;
+    entity->Delete(model);
+    document.UpdateAllViews();
+}
+
+void ModelCommands::DuplicateProfile()
+{
+    TreeItem* entity = GetSelectedEntity();
+    if (!entity || entity->GetKind() != TreeItemKind::Profile)
+        return;
+    auto* profile = static_cast<Profile*>(entity);
+    // The copy keeps the name and stays last until its person's profiles are sorted again.
+    profile->GetOwner()->GetProfiles().Add(profile->Duplicate().release());
+    document.UpdateAllViews();
+}
+
+void ModelCommands::Properties()
+{
+    if (TreeItem* entity = GetSelectedEntity())
+        EditProperties(*entity);
+}
+
+void ModelCommands::InsertPerson()
+{
+    auto person = std::make_unique<Person>();
+    if (!EditProperties(*person))
+        return;
+    model.GetPersons().Add(person.release());
+    model.SortPersons();
+    document.UpdateAllViews();
+}
+
+void ModelCommands::InsertResource()
+{
+    auto resource = std::make_unique<Resource>();
+    if (!EditProperties(*resource))
+        return;
+    model.GetResources().Add(resource.release());
+    model.SortResources();
+    document.UpdateAllViews();
+}
+
+void ModelCommands::InsertTask()
+{
+    Person* person = RequireSelectedPerson();
+    if (!person)
+        return;
+    auto task = std::make_unique<Task>(person);
+    if (!EditProperties(*task))
+        return;
+    person->GetTasks().Add(task.release());
+    person->SortTasks();
+    document.UpdateAllViews();
+}
+
+void ModelCommands::InsertProfile()
+{
+    Person* person = RequireSelectedPerson();
+    if (!person)
+        return;
+    auto profile = std::make_unique<Profile>(person);
+    if (!EditProperties(*profile))
+        return;
+    person->GetProfiles().Add(profile.release());
+    person->SortProfiles();
+    document.UpdateAllViews();
+}

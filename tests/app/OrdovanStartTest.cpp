@@ -1,0 +1,288 @@
+#include "model/Person.h"
+#include "model/PlanningModel.h"
+#include "model/Resource.h"
+#include "toolbox/ProcessInfo.h"
+
+#include "app/AboutDialog.h"
+#include "app/CommandId.h"
+#include "app/DesktopOpener.h"
+#include "app/MainFrame.h"
+#include "app/MessageBox.h"
+#include "app/ModalRunner.h"
+#include "app/Ordovan.h"
+#include "app/TerminationSignals.h"
+
+#include "TestApplication.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <csignal>
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Start-up and shutdown with real application objects, in folders of their
+// own: the data folder below a temporary XDG_DATA_HOME and the program file
+// in a temporary program folder.
+class OrdovanStartTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestApplication::Stop();
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : { "XDG_DATA_HOME", "HOME", "XDG_CONFIG_HOME" })
+            savedEnvironment.push_back({ name, qgetenv(name) });
+        qputenv("XDG_DATA_HOME", folder.filePath("data").toLocal8Bit());
+        qputenv("HOME", folder.filePath("home").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());
+        QDir(folder.path()).mkpath("program");
+        QDir(folder.path()).mkpath("home");
+        programFile = folder.filePath("program/ordovan").toLocal8Bit();
+        DesktopOpener::SetHandler([this](const QUrl& url) { opened.push_back(url); });
+        MessageBox::ResetRecord();
+        ModalRunner::ClearHandlers();
+    }
+
+    void TearDown() override
+    {
+        ModalRunner::ClearHandlers();
+        MessageBox::SetHandler(nullptr);
+        MessageBox::ResetRecord();
+        DesktopOpener::SetHandler(nullptr);
+        toolbox::ProcessInfo::SetProgramFile(nullptr);
+        for (auto& [name, value] : savedEnvironment) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+        TestApplication::Start();
+    }
+
+    QString DataFile() const { return folder.filePath("data/Quillfeather/Ordovan/ordovan.cfg"); }
+    QString DefaultsFile() const { return folder.filePath("program/ordovan.cfg"); }
+
+    // Every About box of the run is counted and closed with OK.
+    void CountAboutBoxes()
+    {
+        for (int i = 0; i < 4; ++i) {
+            ModalRunner::SetNextHandler([this](QDialog& dialog) {
+                if (qobject_cast<AboutDialog*>(&dialog))
+                    ++aboutBoxes;
+                return static_cast<int>(QDialog::Accepted);
+            });
+        }
+    }
+
+    // One run of the program: construction, InitInstance, what the test
+    // does while it runs, and destruction.
+    bool Run(const std::function<void(Ordovan&)>& whileRunning = {})
+    {
+        auto application = std::make_unique<Ordovan>(
+            TestApplication::GetArgumentCount(), TestApplication::GetArguments(), programFile.constData());
+        bool started = application->InitInstance();
+        if (started && whileRunning)
+            whileRunning(*application);
+        application.reset();
+        return started;
+    }
+
+    QTemporaryDir folder;
+    QByteArray programFile;
+    std::vector<std::pair<const char*, QByteArray>> savedEnvironment;
+    std::vector<QUrl> opened;
+    int aboutBoxes = 0;
+};
+
+const char* const twoPersons = "<Persons>\r\n"
+                               "\t<zoe>\r\n"
+                               "\t</zoe>\r\n"
+                               "\r\n"
+                               "\t<Adam>\r\n"
+                               "\t</Adam>\r\n"
+                               "</Persons>\r\n"
+                               "\r\n"
+                               "<Resources>\r\n"
+                               "\t<Car>\r\n"
+                               "\t\t<Amount>2</>\r\n"
+                               "\t</Car>\r\n"
+                               "</Resources>\r\n";
+
+} // namespace
+
+TEST_F(OrdovanStartTest, FirstStartShowsTheAboutBoxOnceAndWritesFlagsAndEmptyModel)
+{
+    CountAboutBoxes();
+    ASSERT_TRUE(Run([](Ordovan& application) {
+        EXPECT_TRUE(application.IsFirstRun());
+        EXPECT_EQ(application.GetPersons().GetCount(), 0);
+        ASSERT_NE(application.GetMainFrame(), nullptr);
+        EXPECT_TRUE(application.GetMainFrame()->isVisible());
+    }));
+    EXPECT_EQ(aboutBoxes, 1);
+    QByteArray written = ReadFile(DataFile());
+    EXPECT_TRUE(written.contains("\t\t<FirstRun>0</>\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("\t<Maximized>0</>\r\n"));
+    EXPECT_TRUE(written.contains("\t<XPos>50</>\r\n"));
+    EXPECT_TRUE(written.contains("\t<YPos>50</>\r\n"));
+    EXPECT_TRUE(written.contains("\t<XSize>500</>\r\n"));
+    EXPECT_TRUE(written.contains("\t<YSize>300</>\r\n"));
+    EXPECT_TRUE(written.contains("<Persons>\r\n</Persons>\r\n"));
+    EXPECT_TRUE(written.contains("<Resources>\r\n</Resources>\r\n"));
+}
+
+TEST_F(OrdovanStartTest, SecondStartShowsNoAboutBox)
+{
+    CountAboutBoxes();
+    Run();
+    ModalRunner::ClearHandlers();
+    CountAboutBoxes();
+    aboutBoxes = 0;
+    Run([](Ordovan& application) { EXPECT_FALSE(application.IsFirstRun()); });
+    EXPECT_EQ(aboutBoxes, 0);
+}
+
+TEST_F(OrdovanStartTest, StartsFromTheDefaultsBesideTheProgramAndLeavesThemUntouched)
+{
+    WriteFile(DefaultsFile(), twoPersons);
+    CountAboutBoxes();
+    Run([](Ordovan& application) {
+        ASSERT_EQ(application.GetPersons().GetCount(), 2);
+        EXPECT_STREQ(application.GetPersons().Get(0)->GetName(), "Adam");
+        EXPECT_STREQ(application.GetPersons().Get(1)->GetName(), "zoe");
+        ASSERT_EQ(application.GetResources().GetCount(), 1);
+        EXPECT_EQ(application.GetResources().Get(0)->GetAmount(), 2);
+    });
+    EXPECT_EQ(ReadFile(DefaultsFile()), QByteArray(twoPersons));
+    QByteArray written = ReadFile(DataFile());
+    EXPECT_TRUE(written.contains("\t<Adam>\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("\t\t<Amount>2</>\r\n"));
+}
+
+TEST_F(OrdovanStartTest, ModelChangesOfARunReachTheNextRun)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) {
+        auto* person = new Person();
+        person->SetName("Clara");
+        application.GetPersons().Add(person);
+    });
+    Run([](Ordovan& application) {
+        ASSERT_EQ(application.GetPersons().GetCount(), 1);
+        EXPECT_STREQ(application.GetPersons().Get(0)->GetName(), "Clara");
+    });
+}
+
+TEST_F(OrdovanStartTest, WindowPlacementComesBackAfterARestart)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) {
+        application.GetMainFrame()->move(200, 120);
+        application.GetMainFrame()->resize(620, 410);
+        application.GetMainFrame()->close();
+    });
+    Run([](Ordovan& application) {
+        EXPECT_EQ(application.GetMainFrame()->pos(), QPoint(200, 120));
+        EXPECT_EQ(application.GetMainFrame()->size(), QSize(620, 410));
+        EXPECT_FALSE(application.GetMainFrame()->isMaximized());
+    });
+}
+
+TEST_F(OrdovanStartTest, AMaximizedWindowOpensMaximizedOverItsLastNormalPlacement)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) {
+        application.GetMainFrame()->move(180, 110);
+        application.GetMainFrame()->showMaximized();
+        QApplication::processEvents();
+    });
+    Run([](Ordovan& application) {
+        QApplication::processEvents();
+        EXPECT_TRUE(application.GetMainFrame()->isMaximized());
+        application.GetMainFrame()->showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(application.GetMainFrame()->pos(), QPoint(180, 110));
+    });
+}
+
+TEST_F(OrdovanStartTest, TerminationSignalEndsTheRunRegularlyAndSaves)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) {
+        auto* person = new Person();
+        person->SetName("Signalled");
+        application.GetPersons().Add(person);
+        TerminationSignals terminationSignals([&application] { application.QuitRegularly(); });
+        QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+        application.exec();
+        EXPECT_FALSE(application.GetMainFrame()->isVisible());
+    });
+    EXPECT_TRUE(ReadFile(DataFile()).contains("\t<Signalled>\r\n"));
+}
+
+TEST_F(OrdovanStartTest, TerminationSignalEndsAnOpenModalDialogToo)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) {
+        TerminationSignals terminationSignals([&application] { application.QuitRegularly(); });
+        QDialog dialog(application.GetMainFrame());
+        bool dialogEnded = false;
+        QTimer::singleShot(0, [&dialog, &dialogEnded] {
+            QTimer::singleShot(0, [] { std::raise(SIGINT); });
+            dialog.exec();
+            dialogEnded = true;
+        });
+        application.exec();
+        EXPECT_TRUE(dialogEnded);
+        EXPECT_FALSE(application.GetMainFrame()->isVisible());
+    });
+    EXPECT_TRUE(ReadFile(DataFile()).contains("<FirstRun>0</>"));
+}
+
+TEST_F(OrdovanStartTest, HelpCommandsOpenTheDocumentsBesideTheProgramAndTheWebSite)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) {
+        application.GetMainFrame()->GetAction(CommandId::Help)->trigger();
+        application.GetMainFrame()->GetAction(CommandId::TermsAndConditions)->trigger();
+        application.GetMainFrame()->GetAction(CommandId::WebSite)->trigger();
+    });
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(folder.filePath("program/docs/help/index.html")));
+    EXPECT_EQ(opened[1], QUrl::fromLocalFile(folder.filePath("program/docs/Readme.txt")));
+    EXPECT_EQ(opened[2].scheme(), "https");
+}
+
+TEST_F(OrdovanStartTest, AboutCommandShowsTheAboutBoxAgain)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) { application.GetMainFrame()->GetAction(CommandId::AppAbout)->trigger(); });
+    EXPECT_EQ(aboutBoxes, 2);
+}
+
+TEST_F(OrdovanStartTest, GlobalApplicationPointerIsTheRunningApplication)
+{
+    CountAboutBoxes();
+    Run([](Ordovan& application) { EXPECT_EQ(Ordovan::GetInstance(), &application); });
+}
