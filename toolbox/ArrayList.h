@@ -193,11 +193,11 @@ public:
 private:
     static constexpr int capacityLimit = 1 << 30;
 
-    static T** AllocateSlots(int slots)
+    static T** AllocateSlots(int slotCount)
     {
-        if (slots >= capacityLimit)
+        if (slotCount >= capacityLimit)
             throw EOutOfMemory();
-        T** allocated = new (std::nothrow) T*[slots];
+        T** allocated = new (std::nothrow) T*[slotCount];
         if (!allocated)
             throw EOutOfMemory();
         return allocated;
