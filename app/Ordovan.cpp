@@ -245,4 +245,7 @@ void Ordovan::OnInsertProfile()
         commands->InsertProfile();
 }
 
-void Ordovan::OnPlanCompute() { }
+void Ordovan::OnPlanCompute()
+{
+    ComputePlansCommand(GetActiveOwner(), GetModel());
+}
