@@ -2,6 +2,7 @@
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/ConfigStartup.h"
+#include "toolbox/DataFolder.h"
 #include "toolbox/Path.h"
 #include "toolbox/ProcessInfo.h"
 
@@ -45,14 +46,7 @@ toolbox::ConfigSection& TriExtApp::GetConfig()
 
 std::unique_ptr<toolbox::Path> TriExtApp::GetDataFolderPath() const
 {
-    auto folder = std::make_unique<toolbox::Path>();
-    if (folder->LocateSpecialFolder(toolbox::SpecialFolder::LocalApplicationData)) {
-        folder->Append("Quillfeather");
-        folder->Append(productName);
-        if (folder->Exists() || folder->CreateDirectories())
-            return folder;
-    }
-    return toolbox::Path::CreateApplicationDirectoryPath();
+    return toolbox::DataFolder::Locate(productName, toolbox::FolderCreation::CreateMissing);
 }
 
 std::unique_ptr<toolbox::Path> TriExtApp::GetProgramFolderPath() const
