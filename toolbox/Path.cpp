@@ -4,7 +4,7 @@
 #include "toolbox/NewOwned.h"
 #include "toolbox/PathSyntax.h"
 #include "toolbox/ProcessInfo.h"
-#include "toolbox/SpecialFolderLocator.h"
+#include "toolbox/UserFolderLocator.h"
 
 #include <cerrno>
 #include <cstring>
@@ -197,7 +197,7 @@ DriveKind Path::GetDriveKind() const
 bool Path::SetToSpecialFolder(SpecialFolder folder, bool create)
 {
     String text;
-    if (!SpecialFolderLocator::Locate(folder, text))
+    if (!UserFolderLocator::Locate(folder, text))
         return false;
     Path found(text.GetText());
     if (!found.IsDirectory() && !(create && found.CreateDirectories()))
@@ -209,7 +209,7 @@ bool Path::SetToSpecialFolder(SpecialFolder folder, bool create)
 bool Path::LocateSpecialFolder(SpecialFolder folder)
 {
     String text;
-    if (!SpecialFolderLocator::Locate(folder, text))
+    if (!UserFolderLocator::Locate(folder, text))
         return false;
     Parse(text.GetText());
     return true;

@@ -9,7 +9,7 @@ namespace toolbox {
 // data in $XDG_DATA_HOME, else ~/.local/share; documents as XDG_DOCUMENTS_DIR
 // in user-dirs.dirs under $XDG_CONFIG_HOME (else ~/.config), else ~/Documents.
 // Only the text is found; whether the folder exists is not asked.
-class SpecialFolderLocator {
+class UserFolderLocator {
 public:
     static bool Locate(SpecialFolder folder, String& text);
 

@@ -1,4 +1,4 @@
-#include "toolbox/SpecialFolderLocator.h"
+#include "toolbox/UserFolderLocator.h"
 
 #include "toolbox/FileBytes.h"
 
@@ -90,7 +90,7 @@ namespace {
             configFolder.Append("/user-dirs.dirs");
             int length = 0;
             std::unique_ptr<char[]> fileText = FileBytes::Read(configFolder.GetText(), length);
-            if (fileText && SpecialFolderLocator::FindUserDirectory(fileText.get(), "XDG_DOCUMENTS_DIR", home, text))
+            if (fileText && UserFolderLocator::FindUserDirectory(fileText.get(), "XDG_DOCUMENTS_DIR", home, text))
                 return true;
         }
         return BelowHome("Documents", text);
@@ -98,7 +98,7 @@ namespace {
 
 } // namespace
 
-bool SpecialFolderLocator::Locate(SpecialFolder folder, String& text)
+bool UserFolderLocator::Locate(SpecialFolder folder, String& text)
 {
     switch (folder) {
     case SpecialFolder::LocalApplicationData:
@@ -109,7 +109,7 @@ bool SpecialFolderLocator::Locate(SpecialFolder folder, String& text)
     return false;
 }
 
-bool SpecialFolderLocator::FindUserDirectory(const char* fileText, const char* key, const char* home, String& text)
+bool UserFolderLocator::FindUserDirectory(const char* fileText, const char* key, const char* home, String& text)
 {
     if (!fileText || !key)
         return false;

@@ -1,28 +1,28 @@
-#include "toolbox/SpecialFolderLocator.h"
+#include "toolbox/UserFolderLocator.h"
 
 #include <gtest/gtest.h>
 
-using toolbox::SpecialFolderLocator;
+using toolbox::UserFolderLocator;
 using toolbox::String;
 
 namespace {
 
 const char* Find(const char* fileText, String& text)
 {
-    if (!SpecialFolderLocator::FindUserDirectory(fileText, "XDG_DOCUMENTS_DIR", "/home/ann", text))
+    if (!UserFolderLocator::FindUserDirectory(fileText, "XDG_DOCUMENTS_DIR", "/home/ann", text))
         return nullptr;
     return text.GetText();
 }
 
 } // namespace
 
-TEST(SpecialFolderLocatorTest, ExpandsHomeAtTheStartOfTheValue)
+TEST(UserFolderLocatorTest, ExpandsHomeAtTheStartOfTheValue)
 {
     String text;
     EXPECT_STREQ("/home/ann/Dokumente", Find("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", text));
 }
 
-TEST(SpecialFolderLocatorTest, IgnoresOtherKeysAndComments)
+TEST(UserFolderLocatorTest, IgnoresOtherKeysAndComments)
 {
     String text;
     const char* file = "# XDG_DOCUMENTS_DIR=\"/wrong\"\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
@@ -30,19 +30,19 @@ TEST(SpecialFolderLocatorTest, IgnoresOtherKeysAndComments)
     EXPECT_STREQ("/srv/docs", Find(file, text));
 }
 
-TEST(SpecialFolderLocatorTest, LaterAssignmentWins)
+TEST(UserFolderLocatorTest, LaterAssignmentWins)
 {
     String text;
     EXPECT_STREQ("/second", Find("XDG_DOCUMENTS_DIR=\"/first\"\nXDG_DOCUMENTS_DIR=\"/second\"", text));
 }
 
-TEST(SpecialFolderLocatorTest, ReadsEscapedCharactersInQuotes)
+TEST(UserFolderLocatorTest, ReadsEscapedCharactersInQuotes)
 {
     String text;
     EXPECT_STREQ("/home/ann/My \"Docs\"", Find("XDG_DOCUMENTS_DIR=\"$HOME/My \\\"Docs\\\"\"\n", text));
 }
 
-TEST(SpecialFolderLocatorTest, RejectsRelativeValuesAndLookalikeVariables)
+TEST(UserFolderLocatorTest, RejectsRelativeValuesAndLookalikeVariables)
 {
     String text("unchanged");
     EXPECT_EQ(nullptr, Find("XDG_DOCUMENTS_DIR=\"Documents\"\n", text));
@@ -51,7 +51,7 @@ TEST(SpecialFolderLocatorTest, RejectsRelativeValuesAndLookalikeVariables)
     EXPECT_STREQ("unchanged", text.GetText());
 }
 
-TEST(SpecialFolderLocatorTest, HomeItselfIsAValidFolder)
+TEST(UserFolderLocatorTest, HomeItselfIsAValidFolder)
 {
     String text;
     EXPECT_STREQ("/home/ann", Find("XDG_DOCUMENTS_DIR=$HOME\n", text));
