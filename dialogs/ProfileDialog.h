@@ -57,12 +57,12 @@ private:
     QLineEdit* hoursEdit;
     QLineEdit* minutesEdit;
     EntityList* availableTasks;
-    EntityList* executedTasks;
-    EntityList* candidatePrecedents;
-    EntityList* precedentTasks;
     QPushButton* addExecutedButton;
     QPushButton* removeExecutedButton;
+    EntityList* executedTasks;
+    EntityList* candidatePrecedents;
     QPushButton* addPrecedentButton;
     QPushButton* removePrecedentButton;
+    EntityList* precedentTasks;
     QPushButton* editTimingButton;
 };

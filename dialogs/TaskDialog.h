@@ -1,7 +1,12 @@
 #pragma once
 
 #include "app/ForcableDialog.h"
-#include "toolbox/ArrayList.h"
+
+// Declared only: the model headers come before any Qt header, since Qt
+// defines a macro that the array template uses as a name.
+namespace toolbox {
+template <typename T> class ArrayList;
+} // namespace toolbox
 
 class EntityList;
 class Resource;
