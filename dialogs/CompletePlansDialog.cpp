@@ -1,4 +1,3 @@
-// The model comes before Qt, whose "slots" keyword clashes with its names.
 #include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
 

@@ -1,4 +1,3 @@
-// The model comes before Qt, whose "slots" keyword clashes with its names.
 #include "model/PlanningModel.h"
 #include "planning/CompletePlan.h"
 #include "planning/PlanComputation.h"

@@ -1,4 +1,3 @@
-// The model comes before Qt, whose "slots" keyword clashes with its names.
 #include "model/Person.h"
 #include "model/Profile.h"
 #include "planning/PlanComputation.h"

@@ -1,4 +1,3 @@
-// The model comes before Qt, whose "slots" keyword clashes with its names.
 #include "planning/PersonalPlan.h"
 
 #include "dialogs/PersonalPlanPrinter.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-// The model comes before Qt, whose "slots" keyword clashes with its names.
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/PrecedenceRelation.h"
