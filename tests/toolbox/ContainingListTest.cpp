@@ -38,15 +38,7 @@ std::vector<int> Serials(const ContainingList<Node>& list)
     return serials;
 }
 
-class ContainingListTest : public ::testing::Test {
-protected:
-    void SetUp() override { CountedValue::Reset(); }
-    void TearDown() override
-    {
-        EXPECT_EQ(CountedValue::Alive(), 0);
-        EXPECT_TRUE(CountedValue::NoneDestroyedTwice());
-    }
-};
+class ContainingListTest : public CountedValueTest { };
 
 } // namespace
 

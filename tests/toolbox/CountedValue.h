@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 
 // A container element that records its constructions and destructions, so
@@ -29,4 +31,16 @@ private:
 
     int key;
     int serial;
+};
+
+// A fixture that checks, after each test, that every CountedValue made was
+// destroyed exactly once.
+class CountedValueTest : public ::testing::Test {
+protected:
+    void SetUp() override { CountedValue::Reset(); }
+    void TearDown() override
+    {
+        EXPECT_EQ(CountedValue::Alive(), 0);
+        EXPECT_TRUE(CountedValue::NoneDestroyedTwice());
+    }
 };

@@ -35,15 +35,7 @@ void Fill(HashMap<CountedValue>& map, int first, int count)
         map.Put(KeyOf(k), new CountedValue(k));
 }
 
-class HashMapTest : public ::testing::Test {
-protected:
-    void SetUp() override { CountedValue::Reset(); }
-    void TearDown() override
-    {
-        EXPECT_EQ(CountedValue::Alive(), 0);
-        EXPECT_TRUE(CountedValue::NoneDestroyedTwice());
-    }
-};
+class HashMapTest : public CountedValueTest { };
 
 } // namespace
 

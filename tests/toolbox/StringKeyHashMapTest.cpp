@@ -50,15 +50,7 @@ private:
     std::vector<int>& freedKeys;
 };
 
-class StringKeyHashMapTest : public ::testing::Test {
-protected:
-    void SetUp() override { CountedValue::Reset(); }
-    void TearDown() override
-    {
-        EXPECT_EQ(CountedValue::Alive(), 0);
-        EXPECT_TRUE(CountedValue::NoneDestroyedTwice());
-    }
-};
+class StringKeyHashMapTest : public CountedValueTest { };
 
 } // namespace
 
