@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
 
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
 
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 

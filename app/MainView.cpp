@@ -1,8 +1,8 @@
 #include "model/PlanningModel.h"
 
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 #include "app/MainView.h"
-#include "app/NameText.h"
+#include "app/triext/NameText.h"
 
 namespace {
 

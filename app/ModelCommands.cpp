@@ -7,7 +7,7 @@
 
 #include "app/Document.h"
 #include "app/MainView.h"
-#include "app/MessageBox.h"
+#include "app/triext/MessageBox.h"
 #include "app/ModelCommands.h"
 
 #include <QApplication>

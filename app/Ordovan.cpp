@@ -11,8 +11,8 @@
 #include "app/Document.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
-#include "app/MessageBox.h"
-#include "app/ModalRunner.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
 #include "app/ModelCommands.h"
 #include "app/Ordovan.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TriExtApp.h"
+#include "app/triext/TriExtApp.h"
 
 #include <memory>
 

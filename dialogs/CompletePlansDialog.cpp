@@ -3,9 +3,9 @@
 
 #include "dialogs/CompletePlansDialog.h"
 
-#include "app/ImageList.h"
-#include "app/MessageBox.h"
-#include "app/ModalRunner.h"
+#include "app/triext/ImageList.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
 #include "dialogs/PersonalPlanDialog.h"
 #include "dialogs/PersonalPlanTimetable.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ForcableDialog.h"
+#include "app/triext/ForcableDialog.h"
 
 namespace toolbox {
 template <typename T> class ArrayList;

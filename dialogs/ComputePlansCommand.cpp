@@ -4,8 +4,8 @@
 
 #include "dialogs/ComputePlansCommand.h"
 
-#include "app/MessageBox.h"
-#include "app/ModalRunner.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
 #include "dialogs/CompletePlansDialog.h"
 #include "dialogs/ComputePlansDialog.h"
 

@@ -4,9 +4,9 @@
 
 #include "dialogs/ComputePlansDialog.h"
 
-#include "app/ImageList.h"
-#include "app/MessageBox.h"
-#include "app/NameText.h"
+#include "app/triext/ImageList.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/NameText.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogPropertyEditor.h"
 
-#include "app/ModalRunner.h"
+#include "app/triext/ModalRunner.h"
 #include "dialogs/PersonDialog.h"
 #include "dialogs/ProfileDialog.h"
 #include "dialogs/ResourceDialog.h"

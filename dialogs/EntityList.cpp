@@ -1,6 +1,6 @@
 #include "dialogs/EntityList.h"
 
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 
 #include <QHeaderView>
 #include <QPalette>

@@ -2,7 +2,7 @@
 
 #include "dialogs/PersonDialog.h"
 
-#include "app/NameText.h"
+#include "app/triext/NameText.h"
 
 #include <QGridLayout>
 #include <QLabel>

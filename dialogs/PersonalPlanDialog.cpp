@@ -1,6 +1,6 @@
 #include "dialogs/PersonalPlanDialog.h"
 
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 #include "dialogs/PersonalPlanPrinter.h"
 #include "dialogs/PersonalPlanTimetable.h"
 

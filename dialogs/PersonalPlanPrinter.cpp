@@ -2,7 +2,7 @@
 
 #include "dialogs/PersonalPlanPrinter.h"
 
-#include "app/ModalRunner.h"
+#include "app/triext/ModalRunner.h"
 #include "dialogs/PersonalPlanTimetable.h"
 
 #include <QFont>

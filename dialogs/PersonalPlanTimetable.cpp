@@ -6,7 +6,7 @@
 
 #include "dialogs/PersonalPlanTimetable.h"
 
-#include "app/NameText.h"
+#include "app/triext/NameText.h"
 
 QList<PersonalPlanTimetable::Row> PersonalPlanTimetable::RowsOf(const PersonalPlan& plan)
 {

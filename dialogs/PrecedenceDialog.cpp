@@ -3,7 +3,7 @@
 
 #include "dialogs/PrecedenceDialog.h"
 
-#include "app/NameText.h"
+#include "app/triext/NameText.h"
 #include "dialogs/NumberText.h"
 
 #include <QCheckBox>

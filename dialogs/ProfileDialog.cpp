@@ -6,10 +6,10 @@
 
 #include "dialogs/ProfileDialog.h"
 
-#include "app/ImageList.h"
-#include "app/MessageBox.h"
-#include "app/ModalRunner.h"
-#include "app/NameText.h"
+#include "app/triext/ImageList.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
+#include "app/triext/NameText.h"
 #include "dialogs/EntityList.h"
 #include "dialogs/NumberText.h"
 #include "dialogs/PrecedenceDialog.h"

@@ -2,7 +2,7 @@
 
 #include "dialogs/ResourceDialog.h"
 
-#include "app/NameText.h"
+#include "app/triext/NameText.h"
 #include "dialogs/NumberText.h"
 
 #include <QGridLayout>

@@ -3,9 +3,9 @@
 
 #include "dialogs/TaskDialog.h"
 
-#include "app/ImageList.h"
-#include "app/MessageBox.h"
-#include "app/NameText.h"
+#include "app/triext/ImageList.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/NameText.h"
 #include "dialogs/EntityList.h"
 #include "dialogs/NumberText.h"
 

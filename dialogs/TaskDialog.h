@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ForcableDialog.h"
+#include "app/triext/ForcableDialog.h"
 
 // Declared only: the model headers come before any Qt header, since Qt
 // defines a macro that the array template uses as a name.

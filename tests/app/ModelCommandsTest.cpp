@@ -8,9 +8,9 @@
 #include "model/Task.h"
 
 #include "app/Document.h"
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 #include "app/MainView.h"
-#include "app/MessageBox.h"
+#include "app/triext/MessageBox.h"
 #include "app/ModelCommands.h"
 
 #include <QTest>

@@ -7,8 +7,8 @@
 #include "app/CommandId.h"
 #include "app/DesktopOpener.h"
 #include "app/MainFrame.h"
-#include "app/MessageBox.h"
-#include "app/ModalRunner.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
 #include "app/Ordovan.h"
 #include "app/TerminationSignals.h"
 

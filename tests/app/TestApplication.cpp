@@ -21,7 +21,7 @@ void TestApplication::Initialise(int argc, char** argv)
     // the application objects.
     storedArguments.assign(argv, argv + (argc > 0 ? 1 : 0));
     if (storedArguments.empty())
-        storedArguments.push_back("gui_tests");
+        storedArguments.push_back("app_tests");
 }
 
 int& TestApplication::GetArgumentCount()

@@ -2,8 +2,8 @@
 
 #include "dialogs/CompletePlansDialog.h"
 
-#include "app/MessageBox.h"
-#include "app/ModalRunner.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
 #include "dialogs/PersonalPlanDialog.h"
 
 #include <QPushButton>

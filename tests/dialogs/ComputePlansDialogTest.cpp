@@ -3,7 +3,7 @@
 
 #include "dialogs/ComputePlansDialog.h"
 
-#include "app/MessageBox.h"
+#include "app/triext/MessageBox.h"
 
 #include <QPushButton>
 #include <QTreeWidget>

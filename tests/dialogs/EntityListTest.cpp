@@ -3,7 +3,7 @@
 
 #include "dialogs/EntityList.h"
 
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 
 #include <gtest/gtest.h>
 

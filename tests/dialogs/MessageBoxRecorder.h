@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBox.h"
+#include "app/triext/MessageBox.h"
 
 #include <QString>
 

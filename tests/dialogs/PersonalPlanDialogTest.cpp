@@ -2,8 +2,8 @@
 
 #include "dialogs/PersonalPlanDialog.h"
 
-#include "app/ImageList.h"
-#include "app/ModalRunner.h"
+#include "app/triext/ImageList.h"
+#include "app/triext/ModalRunner.h"
 
 #include <QHeaderView>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "dialogs/PersonalPlanPrinter.h"
 
 #include "PdfText.h"
-#include "app/ModalRunner.h"
+#include "app/triext/ModalRunner.h"
 
 #include <QPageLayout>
 #include <QPdfWriter>

@@ -7,7 +7,7 @@
 #include "dialogs/ProfileDialog.h"
 
 #include "MessageBoxRecorder.h"
-#include "app/ModalRunner.h"
+#include "app/triext/ModalRunner.h"
 #include "dialogs/EntityList.h"
 #include "dialogs/PrecedenceDialog.h"
 

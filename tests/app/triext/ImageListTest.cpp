@@ -1,4 +1,4 @@
-#include "app/ImageList.h"
+#include "app/triext/ImageList.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "app/MessageBox.h"
+#include "app/triext/MessageBox.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "app/ModalRunner.h"
+#include "app/triext/ModalRunner.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "app/NameText.h"
+#include "app/triext/NameText.h"
 
 #include <QStringDecoder>
 

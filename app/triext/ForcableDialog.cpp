@@ -1,4 +1,4 @@
-#include "app/ForcableDialog.h"
+#include "app/triext/ForcableDialog.h"
 
 #include <QApplication>
 #include <QFontMetrics>

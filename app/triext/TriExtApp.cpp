@@ -6,7 +6,7 @@
 #include "toolbox/Path.h"
 #include "toolbox/ProcessInfo.h"
 
-#include "app/TriExtApp.h"
+#include "app/triext/TriExtApp.h"
 
 #include <cstdlib>
 #include <ctime>
