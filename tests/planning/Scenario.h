@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModelBuilder.h"
 #include "model/PlanningModel.h"
 #include "planning/PlanComputation.h"
 #include "toolbox/ArrayList.h"
@@ -19,23 +20,33 @@ class Task;
 // plans its chosen profiles.
 class Scenario {
 public:
-    Person* AddPerson(const char* name);
-    Resource* AddResource(const char* name, std::int32_t amount = 1);
+    Person* AddPerson(const char* name) { return builder.AddPerson(name); }
+    Resource* AddResource(const char* name, std::int32_t amount = 1) { return builder.AddResource(name, amount); }
     Task* AddTask(
-        Person* person, const char* name, std::int32_t duration, std::initializer_list<Resource*> resources = {});
+        Person* person, const char* name, std::int32_t duration, std::initializer_list<Resource*> resources = {})
+    {
+        return builder.AddTask(person, name, duration, resources);
+    }
     // A profile of `person` ending at `endTime`, executing `tasks` in order.
-    Profile* AddProfile(Person* person, std::int32_t endTime, std::initializer_list<Task*> tasks = {});
-    void Execute(Profile* profile, Task* task);
-    // `earlier` must end between `minimum` and `maximum` minutes before
-    // `later` starts.
+    Profile* AddProfile(Person* person, std::int32_t endTime, std::initializer_list<Task*> tasks = {})
+    {
+        return builder.AddProfile(person, "Profile", endTime, tasks);
+    }
+    void Execute(Profile* profile, Task* task) { ModelBuilder::Execute(profile, task); }
     PrecedentTask* Precede(
-        Profile* profile, Task* earlier, Task* later, std::int32_t minimum = 0, std::int32_t maximum = 32767);
+        Profile* profile, Task* earlier, Task* later, std::int32_t minimum = 0, std::int32_t maximum = 32767)
+    {
+        return ModelBuilder::Precede(profile, earlier, later, minimum, maximum);
+    }
 
     void Choose(Profile* profile);
     std::unique_ptr<toolbox::ArrayList<CompletePlan>> Compute(std::uint32_t seed) const;
 
     PlanningModel model;
     PlanComputation computation;
+
+private:
+    ModelBuilder builder { model };
 };
 
 // The start of `task` in the plan of `profile`, or INT32_MIN when absent.
