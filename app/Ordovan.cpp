@@ -21,6 +21,9 @@
 namespace {
 
 const char* const webSiteAddress = "https://ordovan.quillfeather.example/";
+// The installed menu entry's name without ".desktop"; Wayland compositors
+// match windows to their entry and icon by it.
+const char* const desktopEntryId = "io.github.quillfeather.Ordovan";
 
 QString ToText(const toolbox::Path& path)
 {
@@ -34,6 +37,7 @@ Ordovan::Ordovan(int& argc, char** argv, const char* programFile)
     , model(std::make_unique<PlanningModel>())
     , propertyEditor(std::make_unique<DialogPropertyEditor>(*model))
 {
+    setDesktopFileName(desktopEntryId);
     ModelStore::Load(*model, GetConfig());
 }
 
