@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitized bench clean
+.PHONY: all deps build run test test-sanitized bench package clean
 
 all: build
 
@@ -29,6 +29,10 @@ test-sanitized: deps
 
 bench: build
 	./$(BUILD)/bin/ordovan-bench
+
+# A Debian package of the build, ordovan_<version>_<arch>.deb in $(BUILD).
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
