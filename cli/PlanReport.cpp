@@ -1,6 +1,6 @@
 #include "cli/PlanReport.h"
 
-#include "cli/DisplayText.h"
+#include "model/DisplayText.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/Profile.h"

@@ -1,8 +1,8 @@
 #include "cli/PlanTool.h"
 
-#include "cli/DisplayText.h"
 #include "cli/PlanReport.h"
 #include "cli/PlanToolOptions.h"
+#include "model/DisplayText.h"
 #include "model/ModelStore.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"

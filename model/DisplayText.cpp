@@ -1,4 +1,4 @@
-#include "cli/DisplayText.h"
+#include "model/DisplayText.h"
 
 namespace {
 
