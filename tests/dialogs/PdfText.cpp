@@ -50,8 +50,9 @@ PdfText::Page LinesOf(QList<Word> words)
         if (!lines.isEmpty() && qAbs(lines.last().top - word.top) <= 2.0) {
             lines.last().text += QLatin1Char(' ') + word.text;
             lines.last().gaps.append(word.left - lastRight);
+            lines.last().right = word.right;
         } else {
-            lines.append({ word.text, word.left, word.top, {} });
+            lines.append({ word.text, word.left, word.top, {}, word.right });
         }
         lastRight = word.right;
     }
@@ -83,6 +84,16 @@ QList<PdfText::Page> PdfText::Read(const QString& pdfFile)
         pages.append(LinesOf(words));
     }
     return pages;
+}
+
+QList<QSizeF> PdfText::PageSizes(const QString& pdfFile)
+{
+    const QString html = Run(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdfFile, QStringLiteral("-") });
+    static const QRegularExpression pagePattern(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
+    QList<QSizeF> sizes;
+    for (const auto& match : pagePattern.globalMatch(html))
+        sizes.append(QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) * UnitsPerPoint);
+    return sizes;
 }
 
 QString PdfText::Title(const QString& pdfFile)
