@@ -8,14 +8,18 @@ template <typename T> class ArrayList;
 
 class CompletePlan;
 class PersonalPlan;
+class PlanTimeline;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 // "Possible plans": the complete plans found, each as "Plan (%d minutes
 // delay)" with the persons of its personal plans below it. Opens the
-// personal plan of the selected person. Changes nothing in the model; the
-// list stays owned by the caller.
+// personal plan of the selected person. Beside the list a timeline shows the
+// plan of the selected row (the first plan while none is selected), which
+// "Print plan..." prints and "Export to calendar..." exports for the whole
+// household. Changes nothing in the model; the list stays owned by the
+// caller.
 class CompletePlansDialog : public mfctriext::ForcableDialog {
     Q_OBJECT
 public:
@@ -23,6 +27,13 @@ public:
 
     QTreeWidget* GetPlanTree() const { return planTree; }
     QPushButton* GetShowButton() const { return showButton; }
+    QPushButton* GetPrintButton() const { return printButton; }
+    QPushButton* GetExportButton() const { return exportButton; }
+    PlanTimeline* GetTimeline() const { return timeline; }
+
+    // The plan of the selected row, or the first plan while none is
+    // selected; null when there are no plans.
+    const CompletePlan* GetShownPlan() const;
 
     // The personal plan a person node stands for; null for a plan node.
     static const PersonalPlan* PersonalPlanOf(const QTreeWidgetItem* item);
@@ -36,8 +47,14 @@ private:
     void OnDoubleClick();
     const PersonalPlan* GetSelectedPersonalPlan() const;
     void RunPersonalPlanDialog(const PersonalPlan& plan);
+    void ShowPlanInTimeline();
+    void OnPrintPlan();
+    void OnExportToCalendar();
 
     const toolbox::ArrayList<CompletePlan>& plans;
     QTreeWidget* planTree;
     QPushButton* showButton;
+    QPushButton* printButton;
+    QPushButton* exportButton;
+    PlanTimeline* timeline;
 };

@@ -1,6 +1,8 @@
 #include "dialogs/PersonalPlanDialog.h"
 
 #include "app/triext/ImageList.h"
+#include "app/triext/ModalRunner.h"
+#include "dialogs/CalendarExportDialog.h"
 #include "dialogs/PersonalPlanPrinter.h"
 #include "dialogs/PersonalPlanTimetable.h"
 
@@ -41,6 +43,7 @@ PersonalPlanDialog::PersonalPlanDialog(const PersonalPlan& plan, QWidget* parent
     , plan(plan)
     , timetable(new QTreeWidget(this))
     , printButton(new QPushButton(QStringLiteral("&Print"), this))
+    , exportButton(new QPushButton(QStringLiteral("&Export to calendar..."), this))
 {
     setWindowTitle(QStringLiteral("Personal plan"));
     timetable->setColumnCount(1);
@@ -50,10 +53,11 @@ PersonalPlanDialog::PersonalPlanDialog(const PersonalPlan& plan, QWidget* parent
     timetable->setColumnWidth(0, TaskColumnWidth);
     timetable->setMinimumSize(DialogUnitsToPixels(204, 164));
     connect(printButton, &QPushButton::clicked, this, &PersonalPlanDialog::OnPrint);
+    connect(exportButton, &QPushButton::clicked, this, &PersonalPlanDialog::OnExportToCalendar);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(timetable, 1);
-    layout->addLayout(CreateButtonRow({ printButton, CreateOkButton(QStringLiteral("Close")) }));
+    layout->addLayout(CreateButtonRow({ printButton, exportButton, CreateOkButton(QStringLiteral("Close")) }));
     OnInitDialog();
 }
 
@@ -80,4 +84,10 @@ void PersonalPlanDialog::OnInitDialog()
 void PersonalPlanDialog::OnPrint()
 {
     PrintPersonalPlan(plan);
+}
+
+void PersonalPlanDialog::OnExportToCalendar()
+{
+    CalendarExportDialog dialog(plan, this);
+    ModalRunner::Run(dialog);
 }

@@ -7,7 +7,8 @@ class QPushButton;
 class QTreeWidget;
 
 // "Personal plan": one person's timetable of start times, tasks and pauses,
-// in time order, with a Print button. Changes nothing in the model.
+// in time order, with a Print button and an export of the plan to a
+// calendar file. Changes nothing in the model.
 class PersonalPlanDialog : public mfctriext::ForcableDialog {
     Q_OBJECT
 public:
@@ -16,6 +17,7 @@ public:
     // One row per timetable line, one column titled "Task", header hidden.
     QTreeWidget* GetTimetable() const { return timetable; }
     QPushButton* GetPrintButton() const { return printButton; }
+    QPushButton* GetExportButton() const { return exportButton; }
 
 protected:
     void DoDataExchange(Exchange direction) override;
@@ -23,8 +25,10 @@ protected:
 
 private:
     void OnPrint();
+    void OnExportToCalendar();
 
     const PersonalPlan& plan;
     QTreeWidget* timetable;
     QPushButton* printButton;
+    QPushButton* exportButton;
 };
