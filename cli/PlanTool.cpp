@@ -1,5 +1,6 @@
 #include "cli/PlanTool.h"
 
+#include "calendar/CalendarExport.h"
 #include "cli/PlanReport.h"
 #include "cli/PlanToolOptions.h"
 #include "model/DisplayText.h"
@@ -154,11 +155,37 @@ int PlanTool::ComputeAndReport(const PlanToolOptions& options, const PlanComputa
         std::fprintf(err, "%s\n", noPlansText);
         return NoPlanFound;
     }
+    if (options.ExportsCalendar())
+        return ExportCalendar(options, *plans);
     if (options.json)
         PlanReport::WriteJson(*plans, out);
     else
         PlanReport::WriteText(
             *plans, WritesToTerminal(out) ? PlanReport::Emphasis::Terminal : PlanReport::Emphasis::Plain, out);
+    return PlansFound;
+}
+
+int PlanTool::ExportCalendar(const PlanToolOptions& options, const toolbox::ArrayList<CompletePlan>& plans)
+{
+    const CompletePlan* plan = plans.Get(options.planNumber - 1);
+    if (!plan) {
+        std::fprintf(err, "ordovan-plan: %d plans were found, so there is no plan %d to export\n", plans.GetCount(),
+            options.planNumber);
+        return NoPlanFound;
+    }
+    const CalendarDay day = options.day.value_or(CalendarDay::Tomorrow());
+    const CalendarExport exporter(day);
+    const CalendarExport::Outcome outcome = options.calendarFile
+        ? exporter.WriteHousehold(*plan, *options.calendarFile)
+        : exporter.WritePerPerson(*plan, *options.calendarFolder);
+    if (!outcome.written) {
+        Fail(outcome.error);
+        return UsageOrDataError;
+    }
+    std::fprintf(out, "Plan %d (%d minutes delay) on %s: %d events written to\n", options.planNumber,
+        static_cast<int>(plan->GetTotalDelay()), day.ToString().c_str(), outcome.eventCount);
+    for (const std::string& file : outcome.files)
+        std::fprintf(out, "  %s\n", file.c_str());
     return PlansFound;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "toolbox/ArrayList.h"
+
 #include <cstdio>
 #include <string>
 
+class CompletePlan;
 class PlanningModel;
 class Profile;
 struct PlanToolOptions;
@@ -24,6 +27,7 @@ private:
     bool LoadModel(const PlanToolOptions& options, PlanningModel& model);
     bool ChooseProfiles(const PlanToolOptions& options, PlanningModel& model, PlanComputation& computation);
     int ComputeAndReport(const PlanToolOptions& options, const PlanComputation& computation);
+    int ExportCalendar(const PlanToolOptions& options, const toolbox::ArrayList<CompletePlan>& plans);
     // Reports a usage or data error; always false.
     bool Fail(const std::string& message);
 

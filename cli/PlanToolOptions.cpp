@@ -1,5 +1,6 @@
 #include "cli/PlanToolOptions.h"
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -25,12 +26,41 @@ bool IsOption(const char* argument, const char* name)
     return std::strcmp(argument, name) == 0;
 }
 
+bool ParsePlanNumber(const char* text, int& number)
+{
+    std::uint32_t value = 0;
+    if (!ParseSeed(text, value) || value < 1 || value > INT_MAX)
+        return false;
+    number = static_cast<int>(value);
+    return true;
+}
+
+// The rules between the options that the single options cannot check.
+bool CheckCombinations(const PlanToolOptions& options, bool planGiven, std::string& error)
+{
+    if (options.calendarFile && options.calendarFolder) {
+        error = "choose either --ics or --ics-dir, not both";
+        return false;
+    }
+    if (!options.ExportsCalendar() && (options.day || planGiven)) {
+        error = "--date and --plan choose what --ics or --ics-dir export; give one of those";
+        return false;
+    }
+    if (options.ExportsCalendar() && options.json) {
+        error = "--json cannot be combined with --ics or --ics-dir";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 const char* PlanToolOptions::UsageText()
 {
     return "Usage: ordovan-plan [--config FILE] [--seed N] [--json] --profile PERSON PROFILE"
            " [--profile PERSON PROFILE ...]\n"
+           "       ordovan-plan [--config FILE] [--seed N] (--ics FILE | --ics-dir FOLDER)\n"
+           "                    [--date YYYY-MM-DD] [--plan N] --profile PERSON PROFILE ...\n"
            "       ordovan-plan [--config FILE] --list\n"
            "       ordovan-plan --help | --version\n"
            "\n"
@@ -41,16 +71,24 @@ const char* PlanToolOptions::UsageText()
            "  --profile PERSON PROFILE    choose a profile by the person's and its name\n"
            "  --seed N                    seed the search (0 to 4294967295) for a repeatable run\n"
            "  --json                      print the plans as one JSON document\n"
+           "  --ics FILE                  write a plan as one iCalendar file for everyone,\n"
+           "                              each event led by the person's name\n"
+           "  --ics-dir FOLDER            write a plan as one iCalendar file per person,\n"
+           "                              named after the person, into FOLDER\n"
+           "  --date YYYY-MM-DD           the day the exported plan is for (default tomorrow)\n"
+           "  --plan N                    export the N-th plan found (default 1)\n"
            "  --list                      list every person with its profiles and end times\n"
            "  --help                      print this text\n"
            "  --version                   print the version\n"
            "\n"
-           "Exit status: 0 plans found, 1 no plan found, 2 usage error or unreadable data.\n";
+           "Exit status: 0 plans found, 1 no plan found (or no N-th plan to export),\n"
+           "2 usage error, unreadable data or a calendar that cannot be written.\n";
 }
 
 bool PlanToolOptions::Parse(int argc, const char* const* argv, PlanToolOptions& options, std::string& error)
 {
     bool list = false;
+    bool planGiven = false;
     for (int i = 0; i < argc; ++i) {
         const char* argument = argv[i];
         int remaining = argc - i - 1;
@@ -78,6 +116,32 @@ bool PlanToolOptions::Parse(int argc, const char* const* argv, PlanToolOptions& 
             }
             options.seed = seed;
             ++i;
+        } else if (IsOption(argument, "--ics")) {
+            if (remaining < 1) {
+                error = "--ics needs a file name";
+                return false;
+            }
+            options.calendarFile = argv[++i];
+        } else if (IsOption(argument, "--ics-dir")) {
+            if (remaining < 1) {
+                error = "--ics-dir needs a folder";
+                return false;
+            }
+            options.calendarFolder = argv[++i];
+        } else if (IsOption(argument, "--date")) {
+            options.day = remaining < 1 ? std::nullopt : CalendarDay::Parse(argv[i + 1]);
+            if (!options.day) {
+                error = "--date needs a day as YYYY-MM-DD, such as 2025-03-14";
+                return false;
+            }
+            ++i;
+        } else if (IsOption(argument, "--plan")) {
+            if (remaining < 1 || !ParsePlanNumber(argv[i + 1], options.planNumber)) {
+                error = "--plan needs a whole number of 1 or more";
+                return false;
+            }
+            planGiven = true;
+            ++i;
         } else if (IsOption(argument, "--profile")) {
             if (remaining < 2) {
                 error = "--profile needs a person's name and a profile's name";
@@ -91,13 +155,16 @@ bool PlanToolOptions::Parse(int argc, const char* const* argv, PlanToolOptions& 
         }
     }
     if (list) {
-        if (!options.profiles.empty() || options.seed || options.json) {
-            error = "--list cannot be combined with --profile, --seed or --json";
+        if (!options.profiles.empty() || options.seed || options.json || options.ExportsCalendar() || options.day
+            || planGiven) {
+            error = "--list cannot be combined with --profile, --seed, --json or a calendar export";
             return false;
         }
         options.mode = Mode::List;
         return true;
     }
+    if (!CheckCombinations(options, planGiven, error))
+        return false;
     if (options.profiles.empty()) {
         error = "choose at least one profile with --profile PERSON PROFILE, or use --list";
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/CalendarDay.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +22,16 @@ struct PlanToolOptions {
     bool json = false;
     // In the order given, which is the order of choosing.
     std::vector<ProfileChoice> profiles;
+    // Export one plan as a calendar instead of printing the plans: into one
+    // file for the household, or into a folder with a file per person.
+    std::optional<std::string> calendarFile;
+    std::optional<std::string> calendarFolder;
+    // The day the exported plan is for; tomorrow when not given.
+    std::optional<CalendarDay> day;
+    // Which plan to export, counted from 1 in the printed order.
+    int planNumber = 1;
+
+    bool ExportsCalendar() const { return calendarFile || calendarFolder; }
 
     // Fills `options` from the arguments after the program name; on a usage
     // error returns false with a one-line `error`.
