@@ -15,6 +15,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
@@ -28,6 +29,7 @@ constexpr int PersonalPlanRole = Qt::UserRole;
 constexpr int PlanIndexRole = Qt::UserRole + 1;
 constexpr int TreeStretch = 0;
 constexpr int TimelineStretch = 1;
+constexpr double MostScreenShare = 0.9;
 
 // Asks for room for the whole timeline, where a plain scroll area asks for
 // 36 by 24 lines at most; the dialog then opens as large as the timeline
@@ -80,6 +82,9 @@ CompletePlansDialog::CompletePlansDialog(const toolbox::ArrayList<CompletePlan>&
     layout->addLayout(
         CreateButtonRow({ showButton, printButton, exportButton, CreateOkButton(QStringLiteral("Close")) }));
     OnInitDialog();
+    // Larger than the two thirds of the screen a window gets unasked, so
+    // that the timeline reads well.
+    resize(sizeHint().boundedTo(screen()->availableGeometry().size() * MostScreenShare));
 }
 
 const PersonalPlan* CompletePlansDialog::PersonalPlanOf(const QTreeWidgetItem* item)

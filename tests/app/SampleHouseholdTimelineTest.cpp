@@ -43,9 +43,10 @@ protected:
 
 } // namespace
 
-TEST_F(SampleHouseholdTimelineTest, TheDialogsDefaultSizeShowsTheFirstPlanWholeAndReadable)
+TEST_F(SampleHouseholdTimelineTest, TheSizeTheDialogAsksForShowsTheFirstPlanWholeAndReadable)
 {
     CompletePlansDialog dialog(*plans);
+    // As on a screen of common size; the test platform's screen is small.
     dialog.resize(dialog.sizeHint());
     const QPixmap picture = dialog.grab();
     if (const QByteArray folder = qgetenv("ORDOVAN_GRAB_DIR"); !folder.isEmpty())

@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -71,6 +72,16 @@ TEST_F(CompletePlansTimelineTest, ShowsThePlanOfTheSelectedRowAndMarksTheSelecte
     dialog.GetPlanTree()->setCurrentItem(PlanNode(dialog, 2)->child(1));
     EXPECT_EQ(dialog.GetTimeline()->GetPlan(), plans.Get(2));
     EXPECT_EQ(dialog.GetTimeline()->GetHighlighted(), plans.Get(2)->GetPersonalPlans().Get(1));
+}
+
+TEST_F(CompletePlansTimelineTest, OpensAsLargeAsTheTimelineWantsButWithinTheScreen)
+{
+    CompletePlansDialog dialog(plans);
+    const QSize screen = dialog.screen()->availableGeometry().size();
+    const QSize wanted = dialog.sizeHint();
+    EXPECT_NEAR(dialog.width(), std::min(wanted.width(), screen.width() * 9 / 10), 1);
+    EXPECT_NEAR(dialog.height(), std::min(wanted.height(), screen.height() * 9 / 10), 1);
+    EXPECT_GT(wanted.width(), dialog.GetTimeline()->sizeHint().width());
 }
 
 TEST_F(CompletePlansTimelineTest, PlanRowsKeepTheirLabelAndTellTheDelaysOfEachPerson)
