@@ -1,11 +1,9 @@
 #include "calendar/PlanCalendar.h"
 
 #include "CalendarReader.h"
-#include "ModelBuilder.h"
-#include "PlanBuilder.h"
-#include "model/PlanningModel.h"
-#include "model/Profile.h"
+#include "SmallHousehold.h"
 #include "model/Task.h"
+#include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
 
 #include <gtest/gtest.h>
@@ -16,183 +14,106 @@
 
 namespace {
 
-using Time = CalendarReader::Time;
-
 // 14 March 2025, 09:30:00 UTC.
 constexpr std::time_t ExportMoment = 1741944600;
 
 class PlanCalendarTest : public ::testing::Test {
 protected:
-    PlanCalendarTest()
-    {
-        anna = build.AddPerson("Anna");
-        shower = build.AddTask(anna, "Shower", 15);
-        drive = build.AddTask(anna, "Drive to work", 25);
-        workday = build.AddProfile(anna, "Workday", 8 * 60, { shower, drive });
-    }
-
-    CalendarReader::Calendar Read(const PlanCalendar& calendar)
-    {
-        const std::optional<std::string> text = calendar.ToText();
-        EXPECT_TRUE(text);
-        const std::optional<CalendarReader::Calendar> read = CalendarReader::Parse(text.value_or(""));
-        EXPECT_TRUE(read);
-        return read.value_or(CalendarReader::Calendar {});
-    }
-
-    CalendarReader::Calendar ReadOne(
-        const PersonalPlan& plan, PlanCalendar::Summary summary, const char* day = "2025-03-15")
+    std::vector<CalendarReader::Event> Events(
+        const CompletePlan& plan, PlanCalendar::Summary summary, const char* day = "2025-03-15")
     {
         PlanCalendar calendar(*CalendarDay::Parse(day), ExportMoment);
-        calendar.Add(plan, summary);
-        return Read(calendar);
+        for (const PersonalPlan* personal : plan.GetPersonalPlans())
+            calendar.Add(*personal, summary);
+        const std::optional<CalendarReader::Calendar> read = CalendarReader::Parse(calendar.ToText().value_or(""));
+        EXPECT_TRUE(read);
+        EXPECT_EQ(read.value_or(CalendarReader::Calendar {}).errorCount, 0);
+        EXPECT_EQ(read.value_or(CalendarReader::Calendar {}).version, "2.0");
+        return read.value_or(CalendarReader::Calendar {}).events;
     }
 
-    PlanningModel model;
-    ModelBuilder build { model };
-    Person* anna;
-    Task* shower;
-    Task* drive;
-    Profile* workday;
+    SmallHousehold house;
 };
 
-TEST_F(PlanCalendarTest, WritesOneEventPerExecutionAtFloatingLocalTimesOfTheDay)
+TEST_F(PlanCalendarTest, AnEventPerExecutionAtFloatingLocalTimesOfTheDay)
 {
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 6 * 60 + 30 }, { drive, 7 * 60 + 15 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::TaskName);
-    EXPECT_EQ(calendar.version, "2.0");
-    EXPECT_FALSE(calendar.productId.empty());
-    EXPECT_EQ(calendar.errorCount, 0);
-    ASSERT_EQ(calendar.events.size(), 2u);
-    EXPECT_EQ(calendar.events[0].summary, "Shower");
-    EXPECT_EQ(calendar.events[0].start, CalendarReader::Local(2025, 3, 15, 6, 30));
-    EXPECT_EQ(calendar.events[0].end, CalendarReader::Local(2025, 3, 15, 6, 45));
-    EXPECT_EQ(calendar.events[1].summary, "Drive to work");
-    EXPECT_EQ(calendar.events[1].start, CalendarReader::Local(2025, 3, 15, 7, 15));
-    EXPECT_EQ(calendar.events[1].end, CalendarReader::Local(2025, 3, 15, 7, 40));
+    auto plan = house.Plan(6 * 60 + 30, 7 * 60 + 15, 9 * 60);
+    const std::vector<CalendarReader::Event> events = Events(*plan, PlanCalendar::Summary::PersonAndTaskName);
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].summary, "Anna: Shower");
+    EXPECT_EQ(events[0].description, "Anna, profile Workday");
+    EXPECT_EQ(events[0].start, "20250315T063000");
+    EXPECT_EQ(events[0].end, "20250315T064500");
+    EXPECT_EQ(events[0].stamp, "20250314T093000Z");
+    EXPECT_EQ(events[1].start, "20250315T071500");
+    EXPECT_EQ(events[2].summary, "Bert: Wash");
+    EXPECT_EQ(events[2].description, "Bert, profile Day off");
+    EXPECT_EQ(Events(*plan, PlanCalendar::Summary::TaskName)[2].summary, "Wash");
 }
 
-TEST_F(PlanCalendarTest, PausesAreNoEvents)
+TEST_F(PlanCalendarTest, TimesBeforeMidnightOrPastADayFallOnTheNeighbouringDays)
 {
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 6 * 60 }, { drive, 9 * 60 } });
-    EXPECT_EQ(ReadOne(*plan, PlanCalendar::Summary::TaskName).events.size(), 2u);
-}
-
-TEST_F(PlanCalendarTest, AStartBeforeMidnightFallsOnTheDayBefore)
-{
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, -10 }, { drive, -90 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::TaskName, "2025-03-01");
-    ASSERT_EQ(calendar.events.size(), 2u);
-    EXPECT_EQ(calendar.events[0].start, CalendarReader::Local(2025, 2, 28, 23, 50));
-    EXPECT_EQ(calendar.events[0].end, CalendarReader::Local(2025, 3, 1, 0, 5));
-    EXPECT_EQ(calendar.events[1].start, CalendarReader::Local(2025, 2, 28, 22, 30));
-}
-
-TEST_F(PlanCalendarTest, ATimePastTwentyFourHoursFallsOnTheDayAfter)
-{
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 25 * 60 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::TaskName, "2024-12-31");
-    ASSERT_EQ(calendar.events.size(), 1u);
-    EXPECT_EQ(calendar.events[0].start, CalendarReader::Local(2025, 1, 1, 1, 0));
-}
-
-TEST_F(PlanCalendarTest, LeadsTheSummaryWithThePersonForTheHousehold)
-{
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 400 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::PersonAndTaskName);
-    ASSERT_EQ(calendar.events.size(), 1u);
-    EXPECT_EQ(calendar.events[0].summary, "Anna: Shower");
-}
-
-TEST_F(PlanCalendarTest, DescribesThePersonAndTheProfile)
-{
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 400 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::TaskName);
-    ASSERT_EQ(calendar.events.size(), 1u);
-    EXPECT_EQ(calendar.events[0].description, "Anna, profile Workday");
+    auto plan = house.Plan(-10, 25 * 60, -90);
+    const std::vector<CalendarReader::Event> events = Events(*plan, PlanCalendar::Summary::TaskName, "2025-03-01");
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].start, "20250228T235000");
+    EXPECT_EQ(events[0].end, "20250301T000500");
+    EXPECT_EQ(events[1].start, "20250302T010000");
+    EXPECT_EQ(events[2].start, "20250228T223000");
 }
 
 TEST_F(PlanCalendarTest, ATaskOfNoDurationHasNoEnd)
 {
-    drive->SetDuration(0);
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { drive, 400 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::TaskName);
-    ASSERT_EQ(calendar.events.size(), 1u);
-    EXPECT_FALSE(calendar.events[0].end);
-    EXPECT_EQ(calendar.errorCount, 0);
+    house.wash->SetDuration(0);
+    const std::vector<CalendarReader::Event> events
+        = Events(*house.Plan(400, 420, 400), PlanCalendar::Summary::TaskName);
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[2].end, "");
 }
 
-TEST_F(PlanCalendarTest, StampsEachEventWithTheMomentOfExportInUtc)
+TEST_F(PlanCalendarTest, EveryEventHasItsOwnUidWhichTheSameDaysExportRepeats)
 {
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 400 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::TaskName);
-    ASSERT_EQ(calendar.events.size(), 1u);
-    ASSERT_TRUE(calendar.events[0].stamp);
-    EXPECT_TRUE(calendar.events[0].stamp->utc);
-    EXPECT_EQ(calendar.events[0].stamp->year, 2025);
-    EXPECT_EQ(calendar.events[0].stamp->day, 14);
-    EXPECT_EQ(calendar.events[0].stamp->hour, 9);
-    EXPECT_EQ(calendar.events[0].stamp->minute, 30);
-}
-
-TEST_F(PlanCalendarTest, GivesEveryEventItsOwnUidThatAnExportOfTheSameDayRepeats)
-{
-    Person* bert = build.AddPerson("Bert");
-    Task* bertShower = build.AddTask(bert, "Shower", 10);
-    Profile* bertDay = build.AddProfile(bert, "Workday", 480, { bertShower });
-    auto annaPlan = PlanBuilder::MakePersonalPlan(workday, { { shower, 400 }, { drive, 420 } });
-    auto bertPlan = PlanBuilder::MakePersonalPlan(bertDay, { { bertShower, 400 } });
+    house.wash->SetName("Shower");
+    auto plan = house.Plan(400, 420, 400);
     auto uids = [&](const char* day) {
-        PlanCalendar calendar(*CalendarDay::Parse(day), ExportMoment);
-        calendar.Add(*annaPlan, PlanCalendar::Summary::PersonAndTaskName);
-        calendar.Add(*bertPlan, PlanCalendar::Summary::PersonAndTaskName);
         std::vector<std::string> found;
-        for (const CalendarReader::Event& event : Read(calendar).events)
+        for (const CalendarReader::Event& event : Events(*plan, PlanCalendar::Summary::TaskName, day))
             found.push_back(event.uid);
         return found;
     };
     const std::vector<std::string> first = uids("2025-03-15");
-    ASSERT_EQ(first.size(), 3u);
     EXPECT_EQ(std::set<std::string>(first.begin(), first.end()).size(), 3u);
     EXPECT_EQ(uids("2025-03-15"), first);
-    const std::vector<std::string> otherDay = uids("2025-03-16");
-    for (const std::string& uid : otherDay)
+    for (const std::string& uid : uids("2025-03-16"))
         EXPECT_EQ(std::count(first.begin(), first.end(), uid), 0) << uid;
 }
 
-TEST_F(PlanCalendarTest, KeepsCommasSemicolonsLineBreaksAndLongUnicodeNamesIntact)
+TEST_F(PlanCalendarTest, NamesKeepCommasSemicolonsLineBreaksAndLongUnicodeAndFoldIntoShortLines)
 {
-    const std::string name = "Fr\xC3\xBChst\xC3\xBC"
-                             "ck, Kaffee; Zeitung\nund \xE2\x82\xAC-Rechnungen f\xC3\xBCr die ganze "
-                             "Familie \xE2\x80\x93 mit sehr langem Namen, der gefaltet werden muss";
-    shower->SetName(name.c_str());
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 400 } });
+    const std::string name
+        = "Fr\xC3\xBChst\xC3\xBC"
+          "ck, Kaffee; Zeitung\nund \xE2\x82\xAC-Rechnungen f\xC3\xBCr die ganze Familie \xE2\x80\x93 "
+          "mit sehr langem Namen";
+    house.shower->SetName(name.c_str());
+    house.wash->SetName("Kr\xE4uterbad");
+    auto plan = house.Plan(400, 420, 400);
     PlanCalendar calendar(*CalendarDay::Parse("2025-03-15"), ExportMoment);
-    calendar.Add(*plan, PlanCalendar::Summary::TaskName);
-    const std::string text = calendar.ToText().value_or("");
-    std::istringstream lines(text);
+    for (const PersonalPlan* personal : plan->GetPersonalPlans())
+        calendar.Add(*personal, PlanCalendar::Summary::TaskName);
+    std::istringstream lines(calendar.ToText().value_or(""));
     for (std::string line; std::getline(lines, line);)
-        EXPECT_LE(line.size(), 76u) << line;
-    const std::optional<CalendarReader::Calendar> read = CalendarReader::Parse(text);
-    ASSERT_TRUE(read);
-    ASSERT_EQ(read->events.size(), 1u);
-    EXPECT_EQ(read->events[0].summary, name);
-}
-
-TEST_F(PlanCalendarTest, WritesANameStoredInAnotherEncodingAsUtf8)
-{
-    shower->SetName("Kr\xE4uter");
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, 400 } });
-    const CalendarReader::Calendar calendar = ReadOne(*plan, PlanCalendar::Summary::TaskName);
-    ASSERT_EQ(calendar.events.size(), 1u);
-    EXPECT_EQ(calendar.events[0].summary, "Kr\xC3\xA4uter");
+        EXPECT_LE(line.size(), 75u + 1) << line;
+    const std::vector<CalendarReader::Event> events = Events(*plan, PlanCalendar::Summary::TaskName);
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].summary, name);
+    EXPECT_EQ(events[2].summary, "Kr\xC3\xA4uterbad") << "a Latin-1 name is written as UTF-8";
 }
 
 TEST_F(PlanCalendarTest, RefusesAPlanReachingBeforeTheFirstYear)
 {
-    auto plan = PlanBuilder::MakePersonalPlan(workday, { { shower, -60 } });
+    auto plan = house.Plan(-60, 0, 0);
     PlanCalendar calendar(*CalendarDay::Parse("0001-01-01"), ExportMoment);
-    calendar.Add(*plan, PlanCalendar::Summary::TaskName);
+    calendar.Add(*plan->GetPersonalPlans().Get(0), PlanCalendar::Summary::TaskName);
     EXPECT_FALSE(calendar.ToText());
 }
 

@@ -1,9 +1,7 @@
 #include "dialogs/PlanTimeline.h"
 
-#include "ModelBuilder.h"
-#include "PlanBuilder.h"
+#include "SmallHousehold.h"
 #include "dialogs/TimelinePainter.h"
-#include "model/PlanningModel.h"
 #include "planning/CompletePlan.h"
 #include "timeline/TimelineLayout.h"
 
@@ -15,136 +13,66 @@
 
 namespace {
 
+// Anna showers at 06:30 and drives at 07:00; Bert washes at 06:40.
 class PlanTimelineTest : public ::testing::Test {
 protected:
     PlanTimelineTest()
     {
-        anna = build.AddPerson("Anna");
-        bert = build.AddPerson("Bert");
-        bathroom = build.AddResource("Bathroom");
-        car = build.AddResource("Car");
-        shower = build.AddTask(anna, "Shower", 15, { bathroom });
-        drive = build.AddTask(anna, "Drive", 30, { car, bathroom });
-        wash = build.AddTask(bert, "Wash", 10);
-        annaDay = build.AddProfile(anna, "Workday", 8 * 60, { shower, drive });
-        bertDay = build.AddProfile(bert, "Day off", 8 * 60, { wash });
-        plan = PlanBuilder().Add(annaDay, { { shower, 390 }, { drive, 420 } }).Add(bertDay, { { wash, 400 } }).Build();
         timeline.resize(800, 400);
+        timeline.SetPlan(plan.get(), plan->GetPersonalPlans().Get(1));
     }
 
-    // The middle of the first block of `row` that starts at `start`.
-    QPoint CentreOf(int row, std::int64_t start) const
+    QPoint At(std::int64_t minute, int row) const
     {
         const std::unique_ptr<TimelineLayout> layout = timeline.CreateLayout();
-        for (const TimelineLayout::PlacedBlock& placed : layout->GetBlocks()) {
-            if (placed.row == row && placed.block->start == start)
-                return QPoint(static_cast<int>(placed.box.left + placed.box.width / 2),
-                    static_cast<int>(placed.box.top + placed.box.height / 2));
-        }
-        ADD_FAILURE() << "no block at " << start << " in row " << row;
-        return QPoint();
+        const TimelineLayout::Box box = layout->RowBox(row);
+        return QPoint(static_cast<int>(layout->XOf(minute)), static_cast<int>(box.top + box.height / 2));
     }
 
-    PlanningModel model;
-    ModelBuilder build { model };
-    Person* anna;
-    Person* bert;
-    Resource* bathroom;
-    Resource* car;
-    Task* shower;
-    Task* drive;
-    Task* wash;
-    Profile* annaDay;
-    Profile* bertDay;
-    std::unique_ptr<CompletePlan> plan;
+    SmallHousehold house;
+    std::unique_ptr<CompletePlan> plan = house.Plan(390, 420, 400);
     PlanTimeline timeline;
 };
 
-TEST_F(PlanTimelineTest, ShowsNothingWithoutAPlan)
+TEST_F(PlanTimelineTest, ABlocksToolTipNamesTaskPersonTimesDurationAndResources)
 {
-    EXPECT_EQ(timeline.GetPlan(), nullptr);
-    EXPECT_EQ(timeline.CreateLayout(), nullptr);
-    EXPECT_TRUE(timeline.ToolTipAt(QPoint(400, 50)).isEmpty());
-}
-
-TEST_F(PlanTimelineTest, ToolTipNamesTaskPersonTimesDurationAndResources)
-{
-    timeline.SetPlan(plan.get());
-    EXPECT_EQ(timeline.ToolTipAt(CentreOf(0, 420)),
-        QString::fromUtf8("Drive\nPerson: Anna\n07:00\u201307:30, 30 minutes\nResources: Car, Bathroom"));
-    EXPECT_EQ(timeline.ToolTipAt(CentreOf(1, 400)),
-        QString::fromUtf8("Wash\nPerson: Bert\n06:40\u201306:50, 10 minutes\nResources: none"));
-}
-
-TEST_F(PlanTimelineTest, AResourceRowsBlockTellsTheSameAsThePersonsBlock)
-{
-    timeline.SetPlan(plan.get());
-    // Rows: Anna, Bert, Bathroom, Car.
-    EXPECT_EQ(timeline.ToolTipAt(CentreOf(3, 420)), timeline.ToolTipAt(CentreOf(0, 420)));
-    EXPECT_TRUE(timeline.ToolTipAt(CentreOf(2, 390)).startsWith("Shower\nPerson: Anna"));
-}
-
-TEST_F(PlanTimelineTest, NoToolTipInAPauseOrBesideTheRows)
-{
-    timeline.SetPlan(plan.get());
-    const QPoint showerCentre = CentreOf(0, 390);
-    // 06:52, between the shower's end and the drive.
-    const int pause = static_cast<int>(timeline.CreateLayout()->XOf(6 * 60 + 52));
-    EXPECT_TRUE(timeline.ToolTipAt(QPoint(pause, showerCentre.y())).isEmpty());
-    EXPECT_TRUE(timeline.ToolTipAt(QPoint(2, showerCentre.y())).isEmpty());
-}
-
-TEST_F(PlanTimelineTest, GrowsWithItsRows)
-{
-    auto small = PlanBuilder().Add(bertDay, { { wash, 400 } }).Build();
-    timeline.SetPlan(small.get());
-    const int oneRow = timeline.sizeHint().height();
-    timeline.SetPlan(plan.get());
-    EXPECT_GT(oneRow, 0);
-    EXPECT_GT(timeline.sizeHint().height(), oneRow * 2);
-    EXPECT_EQ(timeline.minimumSizeHint().height(), timeline.sizeHint().height());
-}
-
-TEST_F(PlanTimelineTest, KeepsTheHighlightedPersonalPlan)
-{
-    timeline.SetPlan(plan.get(), plan->GetPersonalPlans().Get(1));
-    EXPECT_EQ(timeline.GetPlan(), plan.get());
+    const QString drive = QString::fromUtf8("Drive\nPerson: Anna\n07:00\u201307:30, 30 minutes\nResources: Car");
+    EXPECT_EQ(timeline.ToolTipAt(At(7 * 60 + 10, 0)), drive);
+    EXPECT_EQ(timeline.ToolTipAt(At(7 * 60 + 10, 3)), drive) << "the car's row";
+    EXPECT_EQ(timeline.ToolTipAt(At(6 * 60 + 45, 1)),
+        QString::fromUtf8("Wash\nPerson: Bert\n06:40\u201306:50, 10 minutes\nResources: Bathroom"));
+    EXPECT_TRUE(timeline.ToolTipAt(At(6 * 60 + 50, 0)).isEmpty()) << "a pause";
+    EXPECT_TRUE(timeline.ToolTipAt(QPoint(2, At(0, 0).y())).isEmpty()) << "the names";
     EXPECT_EQ(timeline.GetHighlighted(), plan->GetPersonalPlans().Get(1));
+    timeline.SetPlan(nullptr);
+    EXPECT_TRUE(timeline.ToolTipAt(QPoint(400, 50)).isEmpty());
+    EXPECT_EQ(timeline.sizeHint().height(), 0);
 }
 
-TEST_F(PlanTimelineTest, GivesEveryPersonItsOwnColourReadableInLightAndDarkThemes)
-{
-    QPalette light(Qt::white);
-    light.setColor(QPalette::Base, Qt::white);
-    QPalette dark(QColor(40, 40, 40));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    std::set<QRgb> colours;
-    for (int row = 0; row < 8; ++row) {
-        colours.insert(TimelinePainter::BlockColour(row, light).rgb());
-        EXPECT_GT(TimelinePainter::BlockColour(row, light).lightness(), 160) << row;
-        EXPECT_LT(TimelinePainter::BlockColour(row, dark).lightness(), 110) << row;
-    }
-    EXPECT_EQ(colours.size(), 8u);
-}
-
-TEST_F(PlanTimelineTest, PaintsOnThePalettesBase)
+TEST_F(PlanTimelineTest, ColoursFollowTheThemeAndTellPersonsApart)
 {
     QPalette dark = timeline.palette();
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     dark.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
     timeline.setPalette(dark);
-    timeline.SetPlan(plan.get());
     const QImage picture = timeline.grab().toImage();
     EXPECT_EQ(picture.pixelColor(1, 1), QColor(30, 30, 30));
-    const QPoint block = CentreOf(0, 420);
+    // Inside the drive's block, below its two lines of text.
     const std::unique_ptr<TimelineLayout> layout = timeline.CreateLayout();
-    const double scale = picture.devicePixelRatio();
-    // Near the block's lower right corner, clear of its label.
-    const QColor inside
-        = picture.pixelColor(QPoint(block.x() + 20, static_cast<int>(layout->RowBox(0).Bottom()) - 6) * scale);
-    EXPECT_LT(inside.lightness(), 110);
-    EXPECT_NE(inside, QColor(30, 30, 30));
+    const QPoint inside(At(7 * 60 + 25, 0).x(), static_cast<int>(layout->RowBox(0).Bottom()) - 6);
+    const QColor block = picture.pixelColor(inside * picture.devicePixelRatio());
+    EXPECT_LT(block.lightness(), 110);
+    EXPECT_NE(block, QColor(30, 30, 30));
+
+    QPalette light;
+    light.setColor(QPalette::Base, Qt::white);
+    std::set<QRgb> colours;
+    for (int row = 0; row < 8; ++row) {
+        colours.insert(TimelinePainter::BlockColour(row, dark).rgb());
+        EXPECT_GT(TimelinePainter::BlockColour(row, light).lightness(), 160) << row;
+    }
+    EXPECT_EQ(colours.size(), 8u);
 }
 
 } // namespace

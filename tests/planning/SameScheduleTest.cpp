@@ -1,89 +1,45 @@
 #include "planning/SameSchedule.h"
 
-#include "ModelBuilder.h"
-#include "PlanBuilder.h"
-#include "model/PlanningModel.h"
+#include "SmallHousehold.h"
 #include "planning/CompletePlan.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class SameScheduleTest : public ::testing::Test {
-protected:
-    SameScheduleTest()
-    {
-        anna = build.AddPerson("Anna");
-        bert = build.AddPerson("Bert");
-        shower = build.AddTask(anna, "Shower", 15);
-        drive = build.AddTask(anna, "Drive", 0);
-        wash = build.AddTask(bert, "Wash", 10);
-        annaDay = build.AddProfile(anna, "Workday", 480, { shower, drive });
-        annaOff = build.AddProfile(anna, "Day off", 480, { shower, drive });
-        bertDay = build.AddProfile(bert, "Day", 480, { wash });
-    }
-
-    PlanningModel model;
-    ModelBuilder build { model };
-    Person* anna;
-    Person* bert;
-    Task* shower;
-    Task* drive;
-    Task* wash;
-    Profile* annaDay;
-    Profile* annaOff;
-    Profile* bertDay;
-};
-
-TEST_F(SameScheduleTest, HoldsForTheSameStartsOfEveryTask)
+TEST(SameScheduleTest, HoldsOnlyForTheSameProfilesWithTheSameStarts)
 {
-    auto left = PlanBuilder().Add(annaDay, { { shower, 400 }, { drive, 415 } }).Add(bertDay, { { wash, 400 } }).Build();
-    auto right
-        = PlanBuilder().Add(annaDay, { { shower, 400 }, { drive, 415 } }).Add(bertDay, { { wash, 400 } }).Build();
-    EXPECT_TRUE(SameSchedule::Of(*left, *right));
+    SmallHousehold house;
+    auto plan = house.Plan(400, 415, 400);
+    EXPECT_TRUE(SameSchedule::Of(*plan, *house.Plan(400, 415, 400)));
+    EXPECT_FALSE(SameSchedule::Of(*plan, *house.Plan(400, 415, 401)));
+    auto swapped = PlanBuilder()
+                       .Add(house.workday, { { house.drive, 415 }, { house.shower, 400 } })
+                       .Add(house.dayOff, { { house.wash, 400 } })
+                       .Build();
+    EXPECT_TRUE(SameSchedule::Of(*plan, *swapped)) << "executions compare by task, not position";
+    Profile* other = house.build.AddProfile(house.bert, "Other", 9 * 60, { house.wash });
+    auto otherProfile = PlanBuilder()
+                            .Add(house.workday, { { house.shower, 400 }, { house.drive, 415 } })
+                            .Add(other, { { house.wash, 400 } })
+                            .Build();
+    EXPECT_FALSE(SameSchedule::Of(*plan, *otherProfile));
+    auto lessTasks = PlanBuilder()
+                         .Add(house.workday, { { house.shower, 400 } })
+                         .Add(house.dayOff, { { house.wash, 400 } })
+                         .Build();
+    EXPECT_FALSE(SameSchedule::Of(*plan, *lessTasks));
+    auto lessPersons = PlanBuilder().Add(house.workday, { { house.shower, 400 }, { house.drive, 415 } }).Build();
+    EXPECT_FALSE(SameSchedule::Of(*plan, *lessPersons));
+    EXPECT_FALSE(SameSchedule::Of(*lessPersons, *plan));
 }
 
-TEST_F(SameScheduleTest, FailsForOneTaskAMinuteLater)
+TEST(SameScheduleTest, NamesTheFirstEarlierPlanOfTheSameSchedule)
 {
-    auto left = PlanBuilder().Add(annaDay, { { shower, 400 }, { drive, 415 } }).Add(bertDay, { { wash, 400 } }).Build();
-    auto right
-        = PlanBuilder().Add(annaDay, { { shower, 400 }, { drive, 415 } }).Add(bertDay, { { wash, 401 } }).Build();
-    EXPECT_FALSE(SameSchedule::Of(*left, *right));
-}
-
-TEST_F(SameScheduleTest, IgnoresTheOrderOfExecutionsStartingInTheSameMinute)
-{
-    auto left = PlanBuilder().Add(annaDay, { { drive, 400 }, { shower, 400 } }).Build();
-    auto right = PlanBuilder().Add(annaDay, { { shower, 400 }, { drive, 400 } }).Build();
-    EXPECT_TRUE(SameSchedule::Of(*left, *right));
-}
-
-TEST_F(SameScheduleTest, FailsForAnotherProfileOrAnotherOrderOfPersons)
-{
-    auto workday = PlanBuilder().Add(annaDay, { { shower, 400 } }).Add(bertDay, { { wash, 400 } }).Build();
-    auto dayOff = PlanBuilder().Add(annaOff, { { shower, 400 } }).Add(bertDay, { { wash, 400 } }).Build();
-    auto swapped = PlanBuilder().Add(bertDay, { { wash, 400 } }).Add(annaDay, { { shower, 400 } }).Build();
-    EXPECT_FALSE(SameSchedule::Of(*workday, *dayOff));
-    EXPECT_FALSE(SameSchedule::Of(*workday, *swapped));
-}
-
-TEST_F(SameScheduleTest, FailsForAMissingExecutionOrPersonalPlan)
-{
-    auto full = PlanBuilder().Add(annaDay, { { shower, 400 }, { drive, 415 } }).Add(bertDay, { { wash, 400 } }).Build();
-    auto lessTasks = PlanBuilder().Add(annaDay, { { shower, 400 } }).Add(bertDay, { { wash, 400 } }).Build();
-    auto lessPersons = PlanBuilder().Add(annaDay, { { shower, 400 }, { drive, 415 } }).Build();
-    EXPECT_FALSE(SameSchedule::Of(*full, *lessTasks));
-    EXPECT_FALSE(SameSchedule::Of(*full, *lessPersons));
-    EXPECT_FALSE(SameSchedule::Of(*lessPersons, *full));
-}
-
-TEST_F(SameScheduleTest, NamesTheFirstEarlierPlanOfTheSameSchedule)
-{
+    SmallHousehold house;
     toolbox::ArrayList<CompletePlan> plans;
-    PlanBuilder().Add(annaDay, { { shower, 400 } }).BuildInto(plans);
-    PlanBuilder().Add(annaDay, { { shower, 390 } }).BuildInto(plans);
-    PlanBuilder().Add(annaDay, { { shower, 390 } }).BuildInto(plans);
-    PlanBuilder().Add(annaDay, { { shower, 400 } }).BuildInto(plans);
+    for (int wash : { 400, 390, 390, 400 })
+        plans.Add(house.Plan(420, 440, wash).release());
     EXPECT_EQ(SameSchedule::FirstEarlierIndex(plans, 0), -1);
     EXPECT_EQ(SameSchedule::FirstEarlierIndex(plans, 1), -1);
     EXPECT_EQ(SameSchedule::FirstEarlierIndex(plans, 2), 1);

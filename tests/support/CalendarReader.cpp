@@ -7,35 +7,21 @@
 
 namespace {
 
-CalendarReader::Time TimeOf(const icaltimetype& time)
-{
-    const bool utc = icaltime_is_utc(time);
-    return { time.year, time.month, time.day, time.hour, time.minute, !utc && time.zone == nullptr, utc };
-}
-
 std::string TextOf(const char* text)
 {
     return text ? text : "";
 }
 
-std::optional<CalendarReader::Time> PropertyTime(icalcomponent* event, icalproperty_kind kind)
+std::string TimeOf(icalcomponent* event, icalproperty_kind kind)
 {
     icalproperty* property = icalcomponent_get_first_property(event, kind);
     if (!property)
-        return std::nullopt;
-    return TimeOf(icalvalue_get_datetime(icalproperty_get_value(property)));
-}
-
-CalendarReader::Event EventOf(icalcomponent* event)
-{
-    CalendarReader::Event read;
-    read.summary = TextOf(icalcomponent_get_summary(event));
-    read.description = TextOf(icalcomponent_get_description(event));
-    read.uid = TextOf(icalcomponent_get_uid(event));
-    read.start = *PropertyTime(event, ICAL_DTSTART_PROPERTY);
-    read.end = PropertyTime(event, ICAL_DTEND_PROPERTY);
-    read.stamp = PropertyTime(event, ICAL_DTSTAMP_PROPERTY);
-    return read;
+        return "";
+    const icaltimetype time = icalvalue_get_datetime(icalproperty_get_value(property));
+    std::string text = TextOf(icaltime_as_ical_string(time));
+    if (time.zone && !icaltime_is_utc(time))
+        text += " " + TextOf(icaltime_get_tzid(time));
+    return text;
 }
 
 } // namespace
@@ -53,15 +39,12 @@ std::optional<CalendarReader::Calendar> CalendarReader::Parse(const std::string&
     calendar.errorCount = icalcomponent_count_errors(root);
     icalproperty* version = icalcomponent_get_first_property(root, ICAL_VERSION_PROPERTY);
     calendar.version = TextOf(version ? icalproperty_get_version(version) : nullptr);
-    icalproperty* product = icalcomponent_get_first_property(root, ICAL_PRODID_PROPERTY);
-    calendar.productId = TextOf(product ? icalproperty_get_prodid(product) : nullptr);
     for (icalcomponent* event = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); event;
          event = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
-        if (!icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY)) {
-            ++calendar.errorCount;
-            continue;
-        }
-        calendar.events.push_back(EventOf(event));
+        calendar.events.push_back(
+            { TextOf(icalcomponent_get_summary(event)), TextOf(icalcomponent_get_description(event)),
+                TextOf(icalcomponent_get_uid(event)), TimeOf(event, ICAL_DTSTART_PROPERTY),
+                TimeOf(event, ICAL_DTEND_PROPERTY), TimeOf(event, ICAL_DTSTAMP_PROPERTY) });
     }
     icalcomponent_free(root);
     return calendar;
@@ -75,9 +58,4 @@ std::optional<CalendarReader::Calendar> CalendarReader::ReadFile(const std::stri
     std::ostringstream text;
     text << file.rdbuf();
     return Parse(text.str());
-}
-
-CalendarReader::Time CalendarReader::Local(int year, int month, int day, int hour, int minute)
-{
-    return { year, month, day, hour, minute, true, false };
 }

@@ -5,10 +5,6 @@
 #include <memory>
 #include <vector>
 
-namespace toolbox {
-template <typename T> class ArrayList;
-} // namespace toolbox
-
 class CompletePlan;
 class PersonalPlan;
 class Profile;
@@ -28,13 +24,7 @@ public:
     ~PlanBuilder();
 
     PlanBuilder& Add(Profile* profile, std::initializer_list<Placement> placements);
-
     std::unique_ptr<CompletePlan> Build();
-    // Builds the plan into `plans`, which owns it; returns it.
-    CompletePlan* BuildInto(toolbox::ArrayList<CompletePlan>& plans);
-
-    static std::unique_ptr<PersonalPlan> MakePersonalPlan(
-        Profile* profile, std::initializer_list<Placement> placements);
 
 private:
     std::vector<std::unique_ptr<PersonalPlan>> personalPlans;
