@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -149,12 +150,30 @@ TEST_F(PlanJourneyTest, ExportToCalendarWritesTheSelectedPlanAndPossiblePlansSta
     EXPECT_EQ(events[2].start, "20250315T063000");
 }
 
-TEST_F(PlanJourneyTest, ThePersonalPlanExportsThatPersonAlone)
+TEST_F(PlanJourneyTest, ThePersonalPlanExportsThatPersonAloneToAFileChosenByBrowsing)
 {
     PersonalPlanDialog dialog(*plans.Get(0)->GetPersonalPlans().Get(1));
     bool exported = false;
+    auto exportStep = [&](QWidget* shown) {
+        auto* exportDialog = qobject_cast<CalendarExportDialog*>(shown);
+        ASSERT_NE(exportDialog, nullptr);
+        WhenModal([&](QWidget* shown) {
+            auto* chooser = qobject_cast<QFileDialog*>(shown);
+            ASSERT_NE(chooser, nullptr);
+            // Typing a whole path makes the dialog walk its folders; a person
+            // goes to the folder first, then names the file.
+            chooser->setDirectory(folder.path());
+            Retype(chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), QStringLiteral("bert"));
+            Click(chooser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save));
+        });
+        Click(exportDialog->GetBrowseButton());
+        EXPECT_EQ(exportDialog->GetPathEdit()->text(), folder.filePath("bert.ics"));
+        exportDialog->GetDayEdit()->setDate(QDate(2025, 3, 15));
+        exported = true;
+        Click(exportDialog->GetOkButton());
+    };
     WhenModal([&](QWidget*) {
-        ExportTo(folder.filePath("bert.ics"), exported);
+        WhenModal(exportStep);
         Click(dialog.GetExportButton());
         EXPECT_TRUE(dialog.isVisible());
         Click(dialog.GetOkButton());
