@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
+
+#include <algorithm>
 
 namespace mfctriext {
 
@@ -15,20 +19,15 @@ ForcableDialog::ForcableDialog(QWidget* parent)
 
 void ForcableDialog::Force()
 {
+    // The window flags stay as they are: changing them hides a shown window,
+    // and hiding a dialog ends its modal run as if it had been cancelled.
+    // The close box stays too; while forced, a close request is refused (see
+    // reject()), so the dialog still ends only through "Close".
     forced = true;
     if (cancelButton)
         cancelButton->setEnabled(false);
     if (okButton)
         okButton->setText(QStringLiteral("Close"));
-
-    // Changing the flags of a shown window hides it; show it again in place.
-    const bool wasVisible = isVisible();
-    const QPoint position = pos();
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    if (wasVisible) {
-        move(position);
-        show();
-    }
 }
 
 void ForcableDialog::accept()
@@ -41,6 +40,42 @@ void ForcableDialog::reject()
 {
     if (!forced)
         QDialog::reject();
+}
+
+void ForcableDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shownBefore || event->spontaneous())
+        return;
+    shownBefore = true;
+    MakeRoomForTitle();
+    SelectFirstField();
+}
+
+void ForcableDialog::SelectFirstField()
+{
+    for (QWidget* widget = nextInFocusChain(); widget && widget != this; widget = widget->nextInFocusChain()) {
+        auto* field = qobject_cast<QLineEdit*>(widget);
+        if (field && field->isEnabled() && (field->focusPolicy() & Qt::TabFocus)) {
+            field->setFocus(Qt::TabFocusReason);
+            field->selectAll();
+            return;
+        }
+    }
+}
+
+void ForcableDialog::MakeRoomForTitle()
+{
+    // The window manager draws the title in a bold font of its own, beside
+    // the window icon and its buttons; about eight line heights leave room
+    // for those, so that a narrow dialog does not cut its title.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int needed = metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height();
+    setMinimumWidth(std::max(minimumWidth(), needed));
+    if (width() < needed)
+        resize(needed, height());
 }
 
 void ForcableDialog::DoDataExchange(Exchange) { }

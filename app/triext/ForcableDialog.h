@@ -40,6 +40,11 @@ public:
     void reject() override;
 
 protected:
+    // On the first show the first field takes the focus with its text
+    // selected, so that typing replaces the name, and the dialog grows wide
+    // enough for the window manager to show its whole title.
+    void showEvent(QShowEvent* event) override;
+
     virtual void DoDataExchange(Exchange direction);
     virtual void OnInitDialog();
 
@@ -54,9 +59,13 @@ protected:
     QSize DialogUnitsToPixels(int width, int height) const;
 
 private:
+    void SelectFirstField();
+    void MakeRoomForTitle();
+
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
     bool forced = false;
+    bool shownBefore = false;
 };
 
 } // namespace mfctriext

@@ -1,8 +1,13 @@
 #include "app/triext/ForcableDialog.h"
 
+#include "ModalJourney.h"
+
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +29,27 @@ protected:
     void DoDataExchange(Exchange direction) override { ++(direction == Exchange::Load ? loads : saves); }
 };
 
+// A name field and a second field, as the property dialogs have them.
+class FieldsDialog : public mfctriext::ForcableDialog {
+public:
+    explicit FieldsDialog(const QString& title = QStringLiteral("Fields"))
+    {
+        setWindowTitle(title);
+        disabledField->setEnabled(false);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(disabledField);
+        layout->addWidget(nameField);
+        layout->addWidget(otherField);
+        layout->addLayout(CreateButtonRow({ CreateOkButton(), CreateCancelButton() }));
+        nameField->setText("Task");
+        otherField->setText("15");
+    }
+
+    QLineEdit* disabledField = new QLineEdit(this);
+    QLineEdit* nameField = new QLineEdit(this);
+    QLineEdit* otherField = new QLineEdit(this);
+};
+
 TEST(ForcableDialog, LoadsItsFieldsOnceAtInitialisation)
 {
     CountingDialog dialog;
@@ -42,16 +68,46 @@ TEST(ForcableDialog, StartsWithOkCancelAndACloseBox)
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
-TEST(ForcableDialog, ForceDisablesCancelRelabelsOkAndRemovesTheCloseBox)
+TEST(ForcableDialog, ForceDisablesCancelAndRelabelsOkWithoutTouchingTheWindow)
 {
     CountingDialog dialog;
+    dialog.show();
+    const Qt::WindowFlags flags = dialog.windowFlags();
     dialog.Force();
     EXPECT_TRUE(dialog.IsForced());
     EXPECT_EQ(dialog.GetOkButton()->text(), "Close");
     EXPECT_TRUE(dialog.GetOkButton()->isEnabled());
     EXPECT_FALSE(dialog.GetCancelButton()->isEnabled());
-    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_EQ(dialog.windowFlags(), flags);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(ForcableDialog, OffersNoMinimizeOrMaximizeButton)
+{
+    CountingDialog dialog;
+    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+// The fault this guards against: forcing a shown dialog hid it, which ended
+// its modal run as if Cancel had been pressed.
+TEST(ForcableDialog, ForcingDuringTheModalRunKeepsTheRunGoingUntilClose)
+{
+    CountingDialog dialog;
+    ModalJourney journey;
+    journey.Then<mfctriext::ForcableDialog>([](mfctriext::ForcableDialog& shown) { shown.Force(); })
+        .Then<mfctriext::ForcableDialog>([](mfctriext::ForcableDialog& shown) {
+            EXPECT_TRUE(shown.isVisible());
+            EXPECT_EQ(QApplication::activeModalWidget(), &shown);
+            QTest::keyClick(&shown, Qt::Key_Escape);
+        })
+        .Then<mfctriext::ForcableDialog>([](mfctriext::ForcableDialog& shown) {
+            EXPECT_TRUE(shown.isVisible());
+            QTest::mouseClick(shown.GetOkButton(), Qt::LeftButton);
+        });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(journey.IsComplete()) << journey.GetProblem().toStdString();
+    EXPECT_EQ(dialog.saves, 1);
 }
 
 TEST(ForcableDialog, OkSavesTheFieldsAndAccepts)
@@ -102,6 +158,40 @@ TEST(ForcableDialog, ForcedDialogIgnoresCloseRequestsButLeavesThroughClose)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.saves, 1);
+}
+
+TEST(ForcableDialog, OpensWithTheFirstFieldFocusedAndSelectedSoTypingReplacesIt)
+{
+    FieldsDialog dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.focusWidget(), dialog.nameField);
+    EXPECT_EQ(dialog.nameField->selectedText(), "Task");
+    QTest::keyClicks(dialog.nameField, "Wash car");
+    EXPECT_EQ(dialog.nameField->text(), "Wash car");
+    EXPECT_EQ(dialog.otherField->text(), "15");
+}
+
+TEST(ForcableDialog, ShowingAgainKeepsWhatThePersonSelected)
+{
+    FieldsDialog dialog;
+    dialog.show();
+    dialog.otherField->setFocus();
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(dialog.focusWidget(), dialog.otherField);
+}
+
+TEST(ForcableDialog, ANarrowDialogGrowsToShowItsWholeTitle)
+{
+    const QString title = "Precedence properties of a rather long title";
+    FieldsDialog dialog(title);
+    dialog.setMaximumWidth(QWIDGETSIZE_MAX);
+    dialog.resize(80, dialog.height());
+    dialog.show();
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(title));
+    EXPECT_GE(dialog.minimumWidth(), dialog.width());
 }
 
 TEST(ForcableDialog, ForceBeforeTheButtonsExistIsHarmless)
