@@ -1,8 +1,11 @@
 #include "model/PlanningModel.h"
+#include "model/TreeItem.h"
 
-#include "app/triext/ImageList.h"
 #include "app/MainView.h"
+#include "app/triext/ImageList.h"
 #include "app/triext/NameText.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -67,6 +70,40 @@ TreeItem* MainView::GetEntity(const QTreeWidgetItem* node)
 TreeItem* MainView::GetSelectedEntity() const
 {
     return GetEntity(currentItem());
+}
+
+void MainView::SelectEntity(const TreeItem& entity)
+{
+    if (QTreeWidgetItem* node = ToNode(entity.GetTreeNode())) {
+        setCurrentItem(node);
+        scrollToItem(node);
+    }
+}
+
+QList<int> MainView::PathOf(const QTreeWidgetItem* node)
+{
+    QList<int> path;
+    for (auto* item = const_cast<QTreeWidgetItem*>(node); item; item = item->parent()) {
+        const QTreeWidgetItem* parent = item->parent();
+        path.prepend(parent ? parent->indexOfChild(item) : item->treeWidget()->indexOfTopLevelItem(item));
+    }
+    return path;
+}
+
+void MainView::SelectNearest(const QList<int>& path)
+{
+    QTreeWidgetItem* nearest = nullptr;
+    for (int row : path) {
+        const int count = nearest ? nearest->childCount() : topLevelItemCount();
+        if (count == 0)
+            break;
+        const int kept = std::min(row, count - 1);
+        nearest = nearest ? nearest->child(kept) : topLevelItem(kept);
+    }
+    if (nearest) {
+        setCurrentItem(nearest);
+        scrollToItem(nearest);
+    }
 }
 
 void MainView::OnRefresh()

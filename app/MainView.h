@@ -2,6 +2,7 @@
 
 #include "model/ModelTreeView.h"
 
+#include <QList>
 #include <QTreeWidget>
 
 class PlanningModel;
@@ -30,6 +31,14 @@ public:
     // The entity of the current node; null when nothing is selected or the
     // node is a root or group node.
     TreeItem* GetSelectedEntity() const;
+
+    // Makes the entity's node the current one and scrolls it into view.
+    void SelectEntity(const TreeItem& entity);
+    // The row of the node and of each of its ancestors, from the top level down.
+    static QList<int> PathOf(const QTreeWidgetItem* node);
+    // Makes the node at `path` current, or, when the tree has changed below
+    // it, the nearest node left: the previous sibling, else the parent.
+    void SelectNearest(const QList<int>& path);
 
 signals:
     // A double-click asks for the properties of the selected entity.

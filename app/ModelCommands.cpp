@@ -7,8 +7,8 @@
 
 #include "app/Document.h"
 #include "app/MainView.h"
-#include "app/triext/MessageBox.h"
 #include "app/ModelCommands.h"
+#include "app/triext/MessageBox.h"
 
 #include <QApplication>
 
@@ -74,8 +74,10 @@ void ModelCommands::Delete()
         MessageBox::Buttons::YesNo);
     if (answer != MessageBox::Answer::Yes)
         return;
+    const QList<int> place = MainView::PathOf(view.currentItem());
     entity->Delete(model);
     document.UpdateAllViews();
+    view.SelectNearest(place);
 }
 
 void ModelCommands::DuplicateProfile()
@@ -85,8 +87,10 @@ void ModelCommands::DuplicateProfile()
         return;
     auto* profile = static_cast<Profile*>(entity);
     // The copy keeps the name and stays last until its person's profiles are sorted again.
-    profile->GetOwner()->GetProfiles().Add(profile->Duplicate().release());
+    Profile* copy = profile->Duplicate().release();
+    profile->GetOwner()->GetProfiles().Add(copy);
     document.UpdateAllViews();
+    view.SelectEntity(*copy);
 }
 
 void ModelCommands::Properties()
@@ -100,9 +104,11 @@ void ModelCommands::InsertPerson()
     auto person = std::make_unique<Person>();
     if (!EditProperties(*person))
         return;
-    model.GetPersons().Add(person.release());
+    Person* added = person.release();
+    model.GetPersons().Add(added);
     model.SortPersons();
     document.UpdateAllViews();
+    view.SelectEntity(*added);
 }
 
 void ModelCommands::InsertResource()
@@ -110,9 +116,11 @@ void ModelCommands::InsertResource()
     auto resource = std::make_unique<Resource>();
     if (!EditProperties(*resource))
         return;
-    model.GetResources().Add(resource.release());
+    Resource* added = resource.release();
+    model.GetResources().Add(added);
     model.SortResources();
     document.UpdateAllViews();
+    view.SelectEntity(*added);
 }
 
 void ModelCommands::InsertTask()
@@ -123,9 +131,11 @@ void ModelCommands::InsertTask()
     auto task = std::make_unique<Task>(person);
     if (!EditProperties(*task))
         return;
-    person->GetTasks().Add(task.release());
+    Task* added = task.release();
+    person->GetTasks().Add(added);
     person->SortTasks();
     document.UpdateAllViews();
+    view.SelectEntity(*added);
 }
 
 void ModelCommands::InsertProfile()
@@ -136,7 +146,9 @@ void ModelCommands::InsertProfile()
     auto profile = std::make_unique<Profile>(person);
     if (!EditProperties(*profile))
         return;
-    person->GetProfiles().Add(profile.release());
+    Profile* added = profile.release();
+    person->GetProfiles().Add(added);
     person->SortProfiles();
     document.UpdateAllViews();
+    view.SelectEntity(*added);
 }

@@ -8,10 +8,10 @@
 #include "model/Task.h"
 
 #include "app/Document.h"
-#include "app/triext/ImageList.h"
 #include "app/MainView.h"
-#include "app/triext/MessageBox.h"
 #include "app/ModelCommands.h"
+#include "app/triext/ImageList.h"
+#include "app/triext/MessageBox.h"
 
 #include <QTest>
 
@@ -423,4 +423,47 @@ TEST_F(ModelCommandsTest, DoubleClickOpensThePropertiesOfAnEntityAndKeepsItsExpa
     DoubleClick(view, group);
     EXPECT_EQ(editor.shown, 1);
     EXPECT_TRUE(group->isExpanded());
+}
+
+TEST_F(ModelCommandsTest, InsertLeavesTheSelectionOnTheNewItem)
+{
+    Select({ "Persons", "Ben" });
+    editor.typedName = "Coffee";
+    commands.InsertTask();
+    EXPECT_EQ(view.currentItem(), Node({ "Persons", "Ben", "Tasks", "Coffee" }));
+    editor.typedName = "Aaron";
+    commands.InsertPerson();
+    EXPECT_EQ(view.currentItem(), Node({ "Persons", "Aaron" }));
+    editor.typedName = "Garage";
+    commands.InsertResource();
+    EXPECT_EQ(view.currentItem(), Node({ "Resources", "Garage" }));
+}
+
+TEST_F(ModelCommandsTest, DuplicateLeavesTheSelectionOnTheCopy)
+{
+    Select({ "Persons", "Anna", "Profiles", "Morning" });
+    commands.DuplicateProfile();
+    EXPECT_EQ(MainView::GetEntity(view.currentItem()), anna->GetProfiles().GetLast());
+    EXPECT_NE(view.currentItem(), Node({ "Persons", "Anna", "Profiles", "Morning" }));
+}
+
+TEST_F(ModelCommandsTest, DeleteLeavesTheSelectionOnTheNextItemElseThePreviousElseTheParent)
+{
+    Select({ "Persons", "Anna", "Tasks", "Breakfast" });
+    commands.Delete();
+    EXPECT_EQ(view.currentItem(), Node({ "Persons", "Anna", "Tasks", "Shower" }));
+
+    AddTask(anna, "Walk", nullptr);
+    document.UpdateAllViews();
+    Select({ "Persons", "Anna", "Tasks", "Walk" });
+    commands.Delete();
+    EXPECT_EQ(view.currentItem(), Node({ "Persons", "Anna", "Tasks", "Shower" }));
+
+    Select({ "Persons", "Anna", "Profiles", "Morning" });
+    commands.Delete();
+    EXPECT_EQ(view.currentItem(), Node({ "Persons", "Anna", "Profiles" }));
+
+    Select({ "Persons", "Ben" });
+    commands.Delete();
+    EXPECT_EQ(view.currentItem(), Node({ "Persons", "Anna" }));
 }

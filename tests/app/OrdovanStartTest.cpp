@@ -1,24 +1,21 @@
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/Resource.h"
-#include "toolbox/ProcessInfo.h"
 
 #include "app/AboutDialog.h"
 #include "app/CommandId.h"
 #include "app/DesktopOpener.h"
 #include "app/MainFrame.h"
-#include "app/triext/MessageBox.h"
-#include "app/triext/ModalRunner.h"
 #include "app/Ordovan.h"
 #include "app/TerminationSignals.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
 
-#include "TestApplication.h"
+#include "ScratchProgram.h"
 
 #include <QAction>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <csignal>
@@ -49,16 +46,6 @@ class OrdovanStartTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TestApplication::Stop();
-        ASSERT_TRUE(folder.isValid());
-        for (const char* name : { "XDG_DATA_HOME", "HOME", "XDG_CONFIG_HOME" })
-            savedEnvironment.push_back({ name, qgetenv(name) });
-        qputenv("XDG_DATA_HOME", folder.filePath("data").toLocal8Bit());
-        qputenv("HOME", folder.filePath("home").toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());
-        QDir(folder.path()).mkpath("program");
-        QDir(folder.path()).mkpath("home");
-        programFile = folder.filePath("program/ordovan").toLocal8Bit();
         DesktopOpener::SetHandler([this](const QUrl& url) { opened.push_back(url); });
         MessageBox::ResetRecord();
         ModalRunner::ClearHandlers();
@@ -70,18 +57,10 @@ protected:
         MessageBox::SetHandler(nullptr);
         MessageBox::ResetRecord();
         DesktopOpener::SetHandler(nullptr);
-        toolbox::ProcessInfo::SetProgramFile(nullptr);
-        for (auto& [name, value] : savedEnvironment) {
-            if (value.isNull())
-                qunsetenv(name);
-            else
-                qputenv(name, value);
-        }
-        TestApplication::Start();
     }
 
-    QString DataFile() const { return folder.filePath("data/Quillfeather/Ordovan/ordovan.cfg"); }
-    QString DefaultsFile() const { return folder.filePath("program/ordovan.cfg"); }
+    QString DataFile() const { return program.DataFile(); }
+    QString DefaultsFile() const { return program.DefaultsFile(); }
 
     // Every About box of the run is counted and closed with OK.
     void CountAboutBoxes()
@@ -95,22 +74,9 @@ protected:
         }
     }
 
-    // One run of the program: construction, InitInstance, what the test
-    // does while it runs, and destruction.
-    bool Run(const std::function<void(Ordovan&)>& whileRunning = {})
-    {
-        auto application = std::make_unique<Ordovan>(
-            TestApplication::GetArgumentCount(), TestApplication::GetArguments(), programFile.constData());
-        bool started = application->InitInstance();
-        if (started && whileRunning)
-            whileRunning(*application);
-        application.reset();
-        return started;
-    }
+    bool Run(const std::function<void(Ordovan&)>& whileRunning = {}) { return program.Run(whileRunning); }
 
-    QTemporaryDir folder;
-    QByteArray programFile;
-    std::vector<std::pair<const char*, QByteArray>> savedEnvironment;
+    ScratchProgram program;
     std::vector<QUrl> opened;
     int aboutBoxes = 0;
 };
@@ -269,8 +235,8 @@ TEST_F(OrdovanStartTest, HelpCommandsOpenTheDocumentsBesideTheProgramAndTheWebSi
         application.GetMainFrame()->GetAction(CommandId::WebSite)->trigger();
     });
     ASSERT_EQ(opened.size(), 3u);
-    EXPECT_EQ(opened[0], QUrl::fromLocalFile(folder.filePath("program/docs/help/index.html")));
-    EXPECT_EQ(opened[1], QUrl::fromLocalFile(folder.filePath("program/docs/Readme.txt")));
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(program.FilePath("program/docs/help/index.html")));
+    EXPECT_EQ(opened[1], QUrl::fromLocalFile(program.FilePath("program/docs/Readme.txt")));
     EXPECT_EQ(opened[2].scheme(), "https");
 }
 

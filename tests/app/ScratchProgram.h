@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class Ordovan;
+class PlanningModel;
+
+// A program file and a data folder of their own below a temporary folder,
+// so that the application objects of a test start, run and save without
+// touching the user's files. While it lives the shared test application is
+// stopped, since only one application object may exist at a time.
+class ScratchProgram {
+public:
+    ScratchProgram();
+    ~ScratchProgram();
+    ScratchProgram(const ScratchProgram&) = delete;
+    ScratchProgram& operator=(const ScratchProgram&) = delete;
+
+    QString DataFile() const;
+    // The defaults file beside the program file.
+    QString DefaultsFile() const;
+    QString FilePath(const QString& name) const { return folder.filePath(name); }
+
+    // Stores `model` as the data file of a program that has started before,
+    // so that no first-run About box interrupts the run.
+    void WriteDataFile(const PlanningModel& model) const;
+
+    // One run of the program: construction, InitInstance, what the test does
+    // while it runs, and destruction with its save. False when InitInstance
+    // refused to start.
+    bool Run(const std::function<void(Ordovan&)>& whileRunning = {});
+
+private:
+    QTemporaryDir folder;
+    QByteArray programFile;
+    std::vector<std::pair<const char*, QByteArray>> savedEnvironment;
+};
