@@ -2,8 +2,10 @@
 #include "model/TreeItem.h"
 
 #include "app/MainView.h"
+#include "app/triext/ElidedTextToolTip.h"
 #include "app/triext/ImageList.h"
 #include "app/triext/NameText.h"
+#include "app/triext/TreeLineStyle.h"
 
 #include <algorithm>
 
@@ -26,6 +28,8 @@ MainView::MainView(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(ImageList::IconSize, ImageList::IconSize));
     setFrameShape(QFrame::StyledPanel);
+    TreeLineStyle::DrawLinesIn(*this);
+    ElidedTextToolTip::ShowIn(*this);
     // The double-click opens the properties and leaves the node as it was.
     setExpandsOnDoubleClick(false);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &MainView::PropertiesRequested);

@@ -3,9 +3,11 @@
 
 #include "dialogs/CompletePlansDialog.h"
 
+#include "app/triext/ElidedTextToolTip.h"
 #include "app/triext/ImageList.h"
 #include "app/triext/MessageBox.h"
 #include "app/triext/ModalRunner.h"
+#include "app/triext/TreeLineStyle.h"
 #include "dialogs/CalendarExportDialog.h"
 #include "dialogs/HouseholdPlanPrinter.h"
 #include "dialogs/PersonalPlanDialog.h"
@@ -59,6 +61,8 @@ CompletePlansDialog::CompletePlansDialog(const toolbox::ArrayList<CompletePlan>&
     planTree->setHeaderHidden(true);
     planTree->setRootIsDecorated(false);
     planTree->setMinimumSize(DialogUnitsToPixels(199, 172));
+    TreeLineStyle::DrawLinesIn(*planTree);
+    ElidedTextToolTip::ShowIn(*planTree);
     connect(showButton, &QPushButton::clicked, this, &CompletePlansDialog::OnShowPersonalPlan);
     connect(planTree, &QTreeWidget::itemDoubleClicked, this, &CompletePlansDialog::OnDoubleClick);
     connect(planTree, &QTreeWidget::currentItemChanged, this, &CompletePlansDialog::ShowPlanInTimeline);

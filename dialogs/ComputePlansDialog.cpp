@@ -4,9 +4,11 @@
 
 #include "dialogs/ComputePlansDialog.h"
 
+#include "app/triext/ElidedTextToolTip.h"
 #include "app/triext/ImageList.h"
 #include "app/triext/MessageBox.h"
 #include "app/triext/NameText.h"
+#include "app/triext/TreeLineStyle.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -23,6 +25,8 @@ QTreeWidget* CreateProfileTree(QWidget* parent, QSize minimumSize)
     auto* tree = new QTreeWidget(parent);
     tree->setHeaderHidden(true);
     tree->setMinimumSize(minimumSize);
+    TreeLineStyle::DrawLinesIn(*tree);
+    ElidedTextToolTip::ShowIn(*tree);
     return tree;
 }
 

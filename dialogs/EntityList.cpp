@@ -1,5 +1,6 @@
 #include "dialogs/EntityList.h"
 
+#include "app/triext/ElidedTextToolTip.h"
 #include "app/triext/ImageList.h"
 
 #include <QHeaderView>
@@ -31,6 +32,7 @@ EntityList::EntityList(const QString& columnTitle, int columnWidth, QWidget* par
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(ImageList::IconSize, ImageList::IconSize));
     setFocusPolicy(Qt::StrongFocus);
+    ElidedTextToolTip::ShowIn(*this);
 
     // The rows chosen for the next button press stay visible while the
     // button has the focus.

@@ -1,5 +1,6 @@
 #include "dialogs/PersonalPlanDialog.h"
 
+#include "app/triext/ElidedTextToolTip.h"
 #include "app/triext/ImageList.h"
 #include "app/triext/ModalRunner.h"
 #include "dialogs/CalendarExportDialog.h"
@@ -52,6 +53,7 @@ PersonalPlanDialog::PersonalPlanDialog(const PersonalPlan& plan, QWidget* parent
     timetable->setRootIsDecorated(false);
     timetable->setColumnWidth(0, TaskColumnWidth);
     timetable->setMinimumSize(DialogUnitsToPixels(204, 164));
+    ElidedTextToolTip::ShowIn(*timetable);
     connect(printButton, &QPushButton::clicked, this, &PersonalPlanDialog::OnPrint);
     connect(exportButton, &QPushButton::clicked, this, &PersonalPlanDialog::OnExportToCalendar);
 
