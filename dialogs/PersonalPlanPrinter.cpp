@@ -3,15 +3,16 @@
 #include "dialogs/PersonalPlanPrinter.h"
 
 #include "app/triext/ModalRunner.h"
+#include "dialogs/AllPagesPrintDialog.h"
 #include "dialogs/PersonalPlanTimetable.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QList>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
@@ -131,12 +132,11 @@ void PrintPersonalPlan(const PersonalPlan& plan)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(PersonalPlanPrinter::DocumentName));
-    QPrintDialog dialog(&printer);
-    // Printing to a PDF file stays offered: it is how most users print to a file.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    AllPagesPrintDialog dialog(&printer);
     if (ModalRunner::Run(dialog) != QDialog::Accepted)
         return;
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
 
     // Each copy is a job of its own, so the printer must not repeat it. The
     // printable area is placed by hand in full-page mode, since the printer

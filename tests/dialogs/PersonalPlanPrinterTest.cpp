@@ -237,4 +237,29 @@ TEST_F(PrintPersonalPlanTest, PrintsNothingWhenTheDialogIsCancelled)
     EXPECT_FALSE(QFile::exists(path));
 }
 
+TEST_F(PrintPersonalPlanTest, ThePrintDialogOffersNoPageRangeAndNoPageSet)
+{
+    auto plan = PlanTestModel::MakePlan(morning, { { wash, 8 * 60 } });
+    int checked = 0;
+    ModalRunner::SetNextHandler([&](QDialog& dialog) {
+        dialog.show();
+        for (const char* name : { "gbPrintRange", "printRange", "pagesRadioButton", "pageSetCombo" }) {
+            const QWidget* choice = dialog.findChild<QWidget*>(QLatin1String(name));
+            if (!choice)
+                continue;
+            ++checked;
+            // The options part of the dialog is folded away until the person opens it.
+            bool shownOnceOpened = true;
+            for (const QWidget* widget = choice; widget != &dialog; widget = widget->parentWidget()) {
+                if (widget->isHidden() && widget->objectName() != "QPrintSettingsOutput")
+                    shownOnceOpened = false;
+            }
+            EXPECT_FALSE(shownOnceOpened) << name;
+        }
+        return static_cast<int>(QDialog::Rejected);
+    });
+    PrintPersonalPlan(*plan);
+    EXPECT_GT(checked, 0) << "the platform print dialog has none of the page choices looked for";
+}
+
 } // namespace
