@@ -1,24 +1,18 @@
 #include "app/DesktopOpener.h"
 
 #include <QDesktopServices>
-#include <QDir>
+#include <QFileInfo>
 
 namespace {
 DesktopOpener::Handler handler;
 }
 
-void DesktopOpener::Open(const QUrl& url)
+DesktopOpener::Outcome DesktopOpener::Open(const QUrl& url)
 {
-    // A missing file or browser is the desktop's to report; the program says nothing.
-    if (handler)
-        handler(url);
-    else
-        QDesktopServices::openUrl(url);
-}
-
-void DesktopOpener::OpenFile(const QString& folder, const QString& fileName)
-{
-    Open(QUrl::fromLocalFile(QDir(folder).filePath(fileName)));
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return Outcome::FileMissing;
+    const bool taken = handler ? handler(url) : QDesktopServices::openUrl(url);
+    return taken ? Outcome::Opened : Outcome::NoProgram;
 }
 
 void DesktopOpener::SetHandler(Handler newHandler)

@@ -10,11 +10,13 @@
 // instead of starting a browser.
 class DesktopOpener {
 public:
-    static void Open(const QUrl& url);
-    // A local file given by its folder and its name.
-    static void OpenFile(const QString& folder, const QString& fileName);
+    enum class Outcome { Opened, FileMissing, NoProgram };
 
-    using Handler = std::function<void(const QUrl& url)>;
+    // A local file that does not exist is not handed to the desktop.
+    static Outcome Open(const QUrl& url);
+
+    // Answers whether a program took the address.
+    using Handler = std::function<bool(const QUrl& url)>;
     // For tests: null restores the desktop.
     static void SetHandler(Handler handler);
 };

@@ -11,12 +11,14 @@
 #include "app/Document.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
-#include "app/triext/MessageBox.h"
-#include "app/triext/ModalRunner.h"
 #include "app/ModelCommands.h"
 #include "app/Ordovan.h"
+#include "app/triext/MessageBox.h"
+#include "app/triext/ModalRunner.h"
 
 #include <QAction>
+#include <QDir>
+#include <QUrl>
 
 namespace {
 
@@ -175,19 +177,36 @@ void Ordovan::OnHelp()
     std::unique_ptr<toolbox::Path> folder = GetProgramFolderPath();
     folder->Append("docs");
     folder->Append("help");
-    DesktopOpener::OpenFile(ToText(*folder), "index.html");
+    OpenDocument(QUrl::fromLocalFile(QDir(ToText(*folder)).filePath("index.html")));
 }
 
 void Ordovan::OnTermsAndConditions()
 {
     std::unique_ptr<toolbox::Path> folder = GetProgramFolderPath();
     folder->Append("docs");
-    DesktopOpener::OpenFile(ToText(*folder), "Readme.txt");
+    OpenDocument(QUrl::fromLocalFile(QDir(ToText(*folder)).filePath("Readme.txt")));
 }
 
 void Ordovan::OnWebSite()
 {
-    DesktopOpener::Open(QUrl(webSiteAddress));
+    OpenDocument(QUrl(webSiteAddress));
+}
+
+void Ordovan::OpenDocument(const QUrl& url)
+{
+    const QString name = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    switch (DesktopOpener::Open(url)) {
+    case DesktopOpener::Outcome::Opened:
+        return;
+    case DesktopOpener::Outcome::FileMissing:
+        MessageBox::Show(
+            GetActiveOwner(), QString("The file %1 cannot be found.").arg(name), MessageBox::Icon::Warning);
+        return;
+    case DesktopOpener::Outcome::NoProgram:
+        MessageBox::Show(
+            GetActiveOwner(), QString("No program was found to open %1.").arg(name), MessageBox::Icon::Warning);
+        return;
+    }
 }
 
 bool Ordovan::EditProperties(TreeItem& entity)

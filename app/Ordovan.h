@@ -14,6 +14,7 @@ class MainView;
 class ModelCommands;
 class PlanningModel;
 class PropertyEditor;
+class QUrl;
 class Person;
 class Resource;
 class TreeItem;
@@ -77,6 +78,9 @@ public slots:
 
 private:
     bool ProcessCommandLine();
+    // Hands a help document or the web site to the desktop, and says so
+    // when the file is missing or no program takes it.
+    void OpenDocument(const QUrl& url);
     void ConnectCommands();
 
     bool quitRequested = false;

@@ -12,9 +12,11 @@
 #include "app/triext/ModalRunner.h"
 
 #include "ScratchProgram.h"
+#include "dialogs/MessageBoxRecorder.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 
@@ -46,7 +48,10 @@ class OrdovanStartTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        DesktopOpener::SetHandler([this](const QUrl& url) { opened.push_back(url); });
+        DesktopOpener::SetHandler([this](const QUrl& url) {
+            opened.push_back(url);
+            return programFound;
+        });
         MessageBox::ResetRecord();
         ModalRunner::ClearHandlers();
     }
@@ -77,7 +82,16 @@ protected:
     bool Run(const std::function<void(Ordovan&)>& whileRunning = {}) { return program.Run(whileRunning); }
 
     ScratchProgram program;
+    // Lays out the documents the Help menu opens beside the program file.
+    void InstallDocuments()
+    {
+        QDir(program.FilePath("program")).mkpath("docs/help");
+        WriteFile(program.FilePath("program/docs/help/index.html"), "<html></html>");
+        WriteFile(program.FilePath("program/docs/Readme.txt"), "Terms");
+    }
+
     std::vector<QUrl> opened;
+    bool programFound = true;
     int aboutBoxes = 0;
 };
 
@@ -228,6 +242,7 @@ TEST_F(OrdovanStartTest, TerminationSignalEndsAnOpenModalDialogToo)
 
 TEST_F(OrdovanStartTest, HelpCommandsOpenTheDocumentsBesideTheProgramAndTheWebSite)
 {
+    InstallDocuments();
     CountAboutBoxes();
     Run([](Ordovan& application) {
         application.GetMainFrame()->GetAction(CommandId::Help)->trigger();
@@ -238,6 +253,41 @@ TEST_F(OrdovanStartTest, HelpCommandsOpenTheDocumentsBesideTheProgramAndTheWebSi
     EXPECT_EQ(opened[0], QUrl::fromLocalFile(program.FilePath("program/docs/help/index.html")));
     EXPECT_EQ(opened[1], QUrl::fromLocalFile(program.FilePath("program/docs/Readme.txt")));
     EXPECT_EQ(opened[2].scheme(), "https");
+}
+
+TEST_F(OrdovanStartTest, AMissingHelpFileIsNamedInAMessageInsteadOfBeingOpened)
+{
+    CountAboutBoxes();
+    MessageBoxRecorder boxes;
+    Run([](Ordovan& application) { application.GetMainFrame()->GetAction(CommandId::Help)->trigger(); });
+    EXPECT_TRUE(opened.empty());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_TRUE(
+        boxes.boxes[0].text.contains(QDir::toNativeSeparators(program.FilePath("program/docs/help/index.html"))))
+        << boxes.boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes.boxes[0].text.contains("cannot be found"));
+}
+
+TEST_F(OrdovanStartTest, HelpTermsAndWebSiteSayWhenNoProgramOpensThem)
+{
+    InstallDocuments();
+    programFound = false;
+    CountAboutBoxes();
+    MessageBoxRecorder boxes;
+    QWidget* mainWindow = nullptr;
+    Run([&mainWindow](Ordovan& application) {
+        mainWindow = application.GetMainFrame();
+        for (CommandId command : { CommandId::Help, CommandId::TermsAndConditions, CommandId::WebSite })
+            application.GetMainFrame()->GetAction(command)->trigger();
+    });
+    ASSERT_EQ(boxes.boxes.size(), 3u);
+    EXPECT_TRUE(boxes.boxes[0].text.contains("index.html"));
+    EXPECT_TRUE(boxes.boxes[1].text.contains("Readme.txt"));
+    EXPECT_TRUE(boxes.boxes[2].text.contains("https://"));
+    for (const MessageBoxRecorder::Box& box : boxes.boxes) {
+        EXPECT_TRUE(box.text.startsWith("No program was found to open")) << box.text.toStdString();
+        EXPECT_EQ(box.owner, mainWindow);
+    }
 }
 
 TEST_F(OrdovanStartTest, AboutCommandShowsTheAboutBoxAgain)
