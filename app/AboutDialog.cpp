@@ -48,5 +48,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     QFontMetrics metrics(font());
     int unitWidth = metrics.averageCharWidth();
     int unitHeight = metrics.height();
-    setMinimumSize(247 * unitWidth / 4, 189 * unitHeight / 8);
+    // Nothing in it grows, so it keeps one size, which also spares it a
+    // maximize button.
+    setFixedSize(QSize(247 * unitWidth / 4, 189 * unitHeight / 8).expandedTo(sizeHint()));
 }

@@ -15,6 +15,7 @@ PersonDialog::PersonDialog(Person& person, QWidget* parent)
     , nameEdit(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("Person properties"));
+    SetSizing(Sizing::Fixed);
     auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
     nameLabel->setBuddy(nameEdit);
     nameEdit->setMinimumWidth(DialogUnitsToPixels(168, 14).width());

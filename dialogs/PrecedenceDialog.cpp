@@ -25,6 +25,7 @@ PrecedenceDialog::PrecedenceDialog(PrecedentTask& entry, const Task& laterTask, 
     , atLastEdit(nullptr)
 {
     setWindowTitle(QStringLiteral("Precedence properties"));
+    SetSizing(Sizing::Fixed);
     BuildLayout();
     connect(atLeastCheck, &QCheckBox::clicked, this, &PrecedenceDialog::OnAtLeastClicked);
     connect(atLastCheck, &QCheckBox::clicked, this, &PrecedenceDialog::OnAtLastClicked);

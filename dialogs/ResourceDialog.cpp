@@ -18,6 +18,7 @@ ResourceDialog::ResourceDialog(Resource& resource, QWidget* parent)
     , amountEdit(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("Resource properties"));
+    SetSizing(Sizing::Fixed);
     auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
     nameLabel->setBuddy(nameEdit);
     nameEdit->setMinimumWidth(DialogUnitsToPixels(162, 14).width());

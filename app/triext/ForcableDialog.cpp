@@ -49,6 +49,9 @@ void ForcableDialog::showEvent(QShowEvent* event)
         return;
     shownBefore = true;
     MakeRoomForTitle();
+    // Without a way to resize it, a window manager offers no maximize button either.
+    if (sizing == Sizing::Fixed)
+        setFixedSize(size());
     SelectFirstField();
 }
 

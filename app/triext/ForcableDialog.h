@@ -22,6 +22,9 @@ class ForcableDialog : public QDialog {
     Q_OBJECT
 public:
     enum class Exchange { Load, Save };
+    // A dialog of a few fields keeps the size it opens with; one with lists
+    // may grow, to show more rows.
+    enum class Sizing { Resizable, Fixed };
 
     // With no parent the dialog is owned by the application's active window.
     explicit ForcableDialog(QWidget* parent = nullptr);
@@ -42,11 +45,14 @@ public:
 protected:
     // On the first show the first field takes the focus with its text
     // selected, so that typing replaces the name, and the dialog grows wide
-    // enough for the window manager to show its whole title.
+    // enough for the window manager to show its whole title; a dialog of
+    // fixed size keeps the size it then has.
     void showEvent(QShowEvent* event) override;
 
     virtual void DoDataExchange(Exchange direction);
     virtual void OnInitDialog();
+
+    void SetSizing(Sizing newSizing) { sizing = newSizing; }
 
     QPushButton* CreateOkButton(const QString& text = QStringLiteral("OK"));
     QPushButton* CreateCancelButton(const QString& text = QStringLiteral("Cancel"));
@@ -66,6 +72,7 @@ private:
     QPushButton* cancelButton = nullptr;
     bool forced = false;
     bool shownBefore = false;
+    Sizing sizing = Sizing::Resizable;
 };
 
 } // namespace mfctriext

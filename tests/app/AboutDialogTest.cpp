@@ -23,3 +23,13 @@ TEST(AboutDialog, OkClosesItAccepted)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
+
+TEST(AboutDialog, KeepsOneSizeAndOffersNoMinimizeOrMaximize)
+{
+    AboutDialog dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(dialog.GetTextLabel()->geometry().bottom() < dialog.GetOkButton()->geometry().top());
+}

@@ -120,6 +120,16 @@ TEST_F(DialogLayoutTest, OkAndCancelSitAtTheBottomRight)
     }
 }
 
+TEST_F(DialogLayoutTest, DialogsOfAFewFieldsKeepOneSizeAndDialogsWithListsMayGrow)
+{
+    for (const auto& make : Makers()) {
+        std::unique_ptr<QDialog> dialog = make();
+        dialog->show();
+        const bool hasLists = !dialog->findChildren<EntityList*>().isEmpty();
+        EXPECT_EQ(dialog->minimumSize() == dialog->maximumSize(), !hasLists) << dialog->windowTitle().toStdString();
+    }
+}
+
 TEST_F(DialogLayoutTest, ProfileListsFormAnUpperAndALowerPairWithButtonsBetween)
 {
     ProfileDialog dialog(profile);

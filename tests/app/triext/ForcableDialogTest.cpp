@@ -32,8 +32,9 @@ protected:
 // A name field and a second field, as the property dialogs have them.
 class FieldsDialog : public mfctriext::ForcableDialog {
 public:
-    explicit FieldsDialog(const QString& title = QStringLiteral("Fields"))
+    explicit FieldsDialog(const QString& title = QStringLiteral("Fields"), Sizing sizing = Sizing::Resizable)
     {
+        SetSizing(sizing);
         setWindowTitle(title);
         disabledField->setEnabled(false);
         auto* layout = new QVBoxLayout(this);
@@ -192,6 +193,19 @@ TEST(ForcableDialog, ANarrowDialogGrowsToShowItsWholeTitle)
     bold.setBold(true);
     EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(title));
     EXPECT_GE(dialog.minimumWidth(), dialog.width());
+}
+
+TEST(ForcableDialog, AFixedDialogKeepsTheSizeItOpensWithAndAResizableOneMayGrow)
+{
+    FieldsDialog fixed("Fixed", mfctriext::ForcableDialog::Sizing::Fixed);
+    fixed.show();
+    EXPECT_EQ(fixed.minimumSize(), fixed.size());
+    EXPECT_EQ(fixed.maximumSize(), fixed.size());
+
+    FieldsDialog resizable("Resizable", mfctriext::ForcableDialog::Sizing::Resizable);
+    resizable.show();
+    EXPECT_GT(resizable.maximumWidth(), resizable.width());
+    EXPECT_GT(resizable.maximumHeight(), resizable.height());
 }
 
 TEST(ForcableDialog, ForceBeforeTheButtonsExistIsHarmless)
