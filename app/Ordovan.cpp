@@ -194,17 +194,20 @@ void Ordovan::OnWebSite()
 
 void Ordovan::OpenDocument(const QUrl& url)
 {
-    const QString name = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    // The name goes on a line of its own, so that a long path is not broken up.
+    const bool isFile = url.isLocalFile();
+    const QString name = isFile ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
     switch (DesktopOpener::Open(url)) {
     case DesktopOpener::Outcome::Opened:
         return;
     case DesktopOpener::Outcome::FileMissing:
         MessageBox::Show(
-            GetActiveOwner(), QString("The file %1 cannot be found.").arg(name), MessageBox::Icon::Warning);
+            GetActiveOwner(), QString("The file\n%1\ncannot be found.").arg(name), MessageBox::Icon::Warning);
         return;
     case DesktopOpener::Outcome::NoProgram:
-        MessageBox::Show(
-            GetActiveOwner(), QString("No program was found to open %1.").arg(name), MessageBox::Icon::Warning);
+        MessageBox::Show(GetActiveOwner(),
+            QString("No program was found to open the %1\n%2").arg(isFile ? "file" : "web site", name),
+            MessageBox::Icon::Warning);
         return;
     }
 }
