@@ -6,7 +6,9 @@
 #include "model/Resource.h"
 #include "model/Task.h"
 #include "planning/CompletePlan.h"
+#include "planning/PersonalPlan.h"
 #include "planning/PlanComputation.h"
+#include "planning/TaskExecution.h"
 #include "toolbox/Config.h"
 #include "toolbox/ConfigSection.h"
 
@@ -14,6 +16,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -28,6 +34,59 @@ protected:
         ASSERT_TRUE(config.Parse(text.constData()));
         ModelStore::Load(model, config.GetRootSection());
     }
+
+    // Plans for `chosen`, in that order, from one of several fixed seeds.
+    std::unique_ptr<toolbox::ArrayList<CompletePlan>> Plan(const std::vector<Profile*>& chosen, std::uint32_t seed)
+    {
+        PlanComputation computation;
+        for (Profile* profile : chosen)
+            computation.GetChosenProfiles().Add(profile);
+        std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans = computation.ComputePlans(seed);
+        computation.GetChosenProfiles().RemoveAll();
+        return plans;
+    }
+
+    // Every way of choosing one profile for each person.
+    std::vector<std::vector<Profile*>> OneProfilePerPerson()
+    {
+        std::vector<std::vector<Profile*>> choices { {} };
+        for (Person* person : model.GetPersons()) {
+            std::vector<std::vector<Profile*>> extended;
+            for (const std::vector<Profile*>& choice : choices) {
+                for (Profile* profile : person->GetProfiles()) {
+                    extended.push_back(choice);
+                    extended.back().push_back(profile);
+                }
+            }
+            choices = extended;
+        }
+        return choices;
+    }
+
+    Person* Named(const char* name)
+    {
+        for (Person* person : model.GetPersons()) {
+            if (std::strcmp(person->GetName(), name) == 0)
+                return person;
+        }
+        return nullptr;
+    }
+
+    static const PersonalPlan* PlanOf(const CompletePlan& plan, const Person* person)
+    {
+        for (const PersonalPlan* personal : plan.GetPersonalPlans()) {
+            if (personal->GetProfile()->GetOwner() == person)
+                return personal;
+        }
+        return nullptr;
+    }
+
+    static std::int32_t EndOf(const TaskExecution& execution)
+    {
+        return execution.GetStartTime() + execution.GetTask()->GetDuration();
+    }
+
+    static constexpr std::uint32_t seeds[] = { 1u, 7u, 20261208u };
 
     QByteArray text;
     toolbox::Config config;
@@ -72,15 +131,39 @@ TEST_F(SampleHouseholdTest, IsStoredExactlyAsTheProgramWritesIt)
     EXPECT_EQ(file.readAll(), text);
 }
 
-TEST_F(SampleHouseholdTest, PlanComputeFindsPlansForOneProfileOfEachPerson)
+TEST_F(SampleHouseholdTest, EveryProfileAloneGetsPlans)
 {
-    PlanComputation computation;
-    for (Person* person : model.GetPersons())
-        computation.GetChosenProfiles().Add(person->GetProfiles().GetLast());
-    for (std::uint32_t seed : { 1u, 7u, 20261208u }) {
-        std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans = computation.ComputePlans(seed);
-        ASSERT_NE(plans, nullptr);
-        EXPECT_GT(plans->GetCount(), 0) << seed;
+    for (Person* person : model.GetPersons()) {
+        for (Profile* profile : person->GetProfiles()) {
+            for (std::uint32_t seed : seeds)
+                EXPECT_GT(Plan({ profile }, seed)->GetCount(), 0) << person->GetName() << " " << profile->GetName();
+        }
     }
-    computation.GetChosenProfiles().RemoveAll();
+}
+
+TEST_F(SampleHouseholdTest, EveryChoiceOfOneProfilePerPersonGetsPlans)
+{
+    for (const std::vector<Profile*>& choice : OneProfilePerPerson()) {
+        for (std::uint32_t seed : seeds)
+            EXPECT_GT(Plan(choice, seed)->GetCount(), 0) << choice.front()->GetName() << ", seed " << seed;
+    }
+}
+
+TEST_F(SampleHouseholdTest, TheSchoolRunLeavesOnlyWhenTheChildrenAreDone)
+{
+    const Person* ben = Named("Ben");
+    ASSERT_NE(ben, nullptr);
+    for (const std::vector<Profile*>& choice : OneProfilePerPerson()) {
+        for (std::uint32_t seed : seeds) {
+            const std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans = Plan(choice, seed);
+            for (const CompletePlan* plan : *plans) {
+                const TaskExecution* schoolRun = PlanOf(*plan, ben)->GetExecutions().GetLast();
+                ASSERT_STREQ(schoolRun->GetTask()->GetName(), "Drive children to school");
+                for (const char* child : { "Clara", "Leo" }) {
+                    for (const TaskExecution* execution : PlanOf(*plan, Named(child))->GetExecutions())
+                        EXPECT_LE(EndOf(*execution), schoolRun->GetStartTime()) << child;
+                }
+            }
+        }
+    }
 }
