@@ -153,6 +153,9 @@ int PlanTool::ComputeAndReport(const PlanToolOptions& options, const PlanComputa
         = options.seed ? computation.ComputePlans(*options.seed) : computation.ComputePlans();
     if (plans->GetCount() == 0) {
         std::fprintf(err, "%s\n", noPlansText);
+        // A script reading JSON gets a document in every case.
+        if (options.json)
+            PlanReport::WriteJson(*plans, out);
         return NoPlanFound;
     }
     if (options.ExportsCalendar())

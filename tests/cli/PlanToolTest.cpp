@@ -226,6 +226,15 @@ TEST_F(PlanToolTest, NoPlanExitsWithOneAndTheNoPlansText)
     EXPECT_NE(outcome.err.find("simply retry the search."), std::string::npos);
 }
 
+TEST_F(PlanToolTest, NoPlanAsJsonPrintsAnEmptyPlanListAndExitsWithOne)
+{
+    std::string file = WriteEveningModel(10);
+    Outcome outcome = RunTool({ "--config", file, "--json", "--seed", "1", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(outcome.status, PlanTool::NoPlanFound);
+    EXPECT_EQ(outcome.out, "{\"plans\":[]}\n");
+    EXPECT_EQ(outcome.err.rfind("Sorry, no matching plans were found.", 0), 0u);
+}
+
 TEST_F(PlanToolTest, ListsEveryPersonWithItsProfilesAndEndTimes)
 {
     PlanningModel model;
