@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -75,7 +76,10 @@ void ForcableDialog::MakeRoomForTitle()
     QFont titleFont = font();
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
-    const int needed = metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height();
+    int needed = metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height();
+    // A title made long by a long name is cut rather than the dialog made wider than the screen.
+    if (const QScreen* shownOn = screen())
+        needed = std::min(needed, shownOn->availableGeometry().width() * 3 / 4);
     setMinimumWidth(std::max(minimumWidth(), needed));
     if (width() < needed)
         resize(needed, height());

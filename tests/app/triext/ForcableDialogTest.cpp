@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -193,6 +194,13 @@ TEST(ForcableDialog, ANarrowDialogGrowsToShowItsWholeTitle)
     bold.setBold(true);
     EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(title));
     EXPECT_GE(dialog.minimumWidth(), dialog.width());
+}
+
+TEST(ForcableDialog, AVeryLongTitleDoesNotMakeTheDialogWiderThanTheScreen)
+{
+    FieldsDialog dialog(QString(400, QLatin1Char('W')));
+    dialog.show();
+    EXPECT_LE(dialog.width(), dialog.screen()->availableGeometry().width());
 }
 
 TEST(ForcableDialog, AFixedDialogKeepsTheSizeItOpensWithAndAResizableOneMayGrow)
