@@ -17,7 +17,7 @@
 #include "app/Ordovan.h"
 #include "dialogs/CompletePlansDialog.h"
 #include "dialogs/ComputePlansDialog.h"
-#include "dialogs/EntityList.h"
+#include "dialogs/JourneySteps.h"
 #include "dialogs/MessageBoxRecorder.h"
 #include "dialogs/PersonalPlanDialog.h"
 #include "dialogs/ProfileDialog.h"
@@ -29,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "dialogs/RowDoubleClick.h"
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -47,45 +48,6 @@ template <typename Entity> Entity* Named(toolbox::ArrayList<Entity>& list, const
             return entity;
     }
     return nullptr;
-}
-
-void ClickNode(QTreeWidget* tree, QTreeWidgetItem* node)
-{
-    ASSERT_NE(node, nullptr);
-    tree->scrollToItem(node);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
-}
-
-void ClickRow(EntityList* list, const char* name, Qt::KeyboardModifiers modifiers = {})
-{
-    for (int row = 0; row < list->GetRowCount(); ++row) {
-        if (list->GetTextAt(row) == name) {
-            QTest::mouseClick(
-                list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->topLevelItem(row)).center());
-            return;
-        }
-    }
-    ADD_FAILURE() << "no row " << name;
-}
-
-void TypeIntoFocus(const QString& text)
-{
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    QTest::keyClicks(QApplication::focusWidget(), text);
-}
-
-void Replace(QLineEdit* field, const QString& text)
-{
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void ExpectOpenAndForced(const mfctriext::ForcableDialog& dialog)
-{
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
-    EXPECT_EQ(dialog.GetOkButton()->text(), "Close");
-    EXPECT_FALSE(dialog.GetCancelButton()->isEnabled());
 }
 
 class MainWindowJourneyTest : public ::testing::Test {
@@ -162,8 +124,11 @@ TEST_F(MainWindowJourneyTest, InsertTaskBuildsATaskWithTwoResourcesThatReachesTh
                 TypeIntoFocus("Wash car");
                 Replace(dialog.GetDurationEdit(), "40");
                 ClickRow(dialog.GetAvailableList(), "Car");
-                ClickRow(dialog.GetAvailableList(), "Kitchen", Qt::ControlModifier);
                 QTest::mouseClick(dialog.GetAddButton(), Qt::LeftButton);
+            })
+            .Then<TaskDialog>([](TaskDialog& dialog) {
+                ExpectOpenAndForced(dialog);
+                DoubleClickRow(dialog.GetAvailableList(), RowOf(dialog.GetAvailableList(), "Kitchen"));
             })
             .Then<TaskDialog>([](TaskDialog& dialog) {
                 ExpectOpenAndForced(dialog);

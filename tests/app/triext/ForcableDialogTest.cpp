@@ -173,16 +173,6 @@ TEST(ForcableDialog, OpensWithTheFirstFieldFocusedAndSelectedSoTypingReplacesIt)
     EXPECT_EQ(dialog.otherField->text(), "15");
 }
 
-TEST(ForcableDialog, ShowingAgainKeepsWhatThePersonSelected)
-{
-    FieldsDialog dialog;
-    dialog.show();
-    dialog.otherField->setFocus();
-    dialog.hide();
-    dialog.show();
-    EXPECT_EQ(dialog.focusWidget(), dialog.otherField);
-}
-
 TEST(ForcableDialog, ANarrowDialogGrowsToShowItsWholeTitle)
 {
     const QString title = "Precedence properties of a rather long title";

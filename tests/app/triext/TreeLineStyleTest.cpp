@@ -11,72 +11,49 @@
 namespace {
 
 constexpr int Side = 20;
+constexpr int Middle = Side / 2 - 1;
 
-// One branch cell drawn on white; true where the style painted something.
-class BranchCell {
-public:
-    explicit BranchCell(QStyle::State state)
-        : image(Side, Side, QImage::Format_RGB32)
-    {
-        image.fill(Qt::white);
-        QStyleOption option;
-        option.rect = QRect(0, 0, Side, Side);
-        option.state = state;
-        option.palette.setColor(QPalette::Dark, Qt::black);
-        QPainter painter(&image);
-        style.drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, nullptr);
-    }
-
-    bool PaintedAlongColumn(int x, int fromY, int toY) const { return Painted(x, fromY, x, toY, 0, 1); }
-    bool PaintedAlongRow(int y, int fromX, int toX) const { return Painted(fromX, y, toX, y, 1, 0); }
-
-private:
-    bool Painted(int x, int y, int lastX, int lastY, int stepX, int stepY) const
-    {
-        for (; x <= lastX && y <= lastY; x += stepX, y += stepY) {
-            if (image.pixelColor(x, y) != Qt::white)
-                return true;
-        }
-        return false;
-    }
-
-    TreeLineStyle style;
-    QImage image;
+// Which of the three arms of a branch cell the style draws: up from the
+// middle, down from it, and right from it towards the node's icon.
+struct Arms {
+    bool up;
+    bool down;
+    bool right;
+    bool operator==(const Arms&) const = default;
 };
 
-constexpr int Middle = Side / 2 - 1;
+Arms DrawnArms(QStyle::State state)
+{
+    QImage image(Side, Side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QStyleOption option;
+    option.rect = QRect(0, 0, Side, Side);
+    option.state = state;
+    option.palette.setColor(QPalette::Dark, Qt::black);
+    QPainter painter(&image);
+    TreeLineStyle().drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, nullptr);
+    painter.end();
+    auto painted = [&image](int x, int y, int lastX, int lastY) {
+        for (int i = x; i <= lastX; ++i) {
+            for (int j = y; j <= lastY; ++j) {
+                if (image.pixelColor(i, j) != Qt::white)
+                    return true;
+            }
+        }
+        return false;
+    };
+    return { painted(Middle, 0, Middle, Middle - 1), painted(Middle, Middle + 1, Middle, Side - 1),
+        painted(Middle + 1, Middle, Side - 1, Middle) };
+}
 
 } // namespace
 
-TEST(TreeLineStyle, ALastChildConnectsUpwardsAndToItsIconOnly)
+TEST(TreeLineStyle, ConnectsEachNodeToItsParentAndItsLaterSiblings)
 {
-    BranchCell cell(QStyle::State_Item);
-    EXPECT_TRUE(cell.PaintedAlongColumn(Middle, 0, Middle - 1));
-    EXPECT_TRUE(cell.PaintedAlongRow(Middle, Middle + 1, Side - 1));
-    EXPECT_FALSE(cell.PaintedAlongColumn(Middle, Middle + 1, Side - 1));
-}
-
-TEST(TreeLineStyle, AChildWithLaterSiblingsCarriesTheLineOnDownwards)
-{
-    BranchCell cell(QStyle::State_Item | QStyle::State_Sibling);
-    EXPECT_TRUE(cell.PaintedAlongColumn(Middle, 0, Middle - 1));
-    EXPECT_TRUE(cell.PaintedAlongColumn(Middle, Middle + 1, Side - 1));
-    EXPECT_TRUE(cell.PaintedAlongRow(Middle, Middle + 1, Side - 1));
-}
-
-TEST(TreeLineStyle, AnAncestorsLaterSiblingGivesAStraightLineWithoutATurn)
-{
-    BranchCell cell(QStyle::State_Sibling);
-    EXPECT_TRUE(cell.PaintedAlongColumn(Middle, 0, Middle - 1));
-    EXPECT_TRUE(cell.PaintedAlongColumn(Middle, Middle + 1, Side - 1));
-    EXPECT_FALSE(cell.PaintedAlongRow(Middle, Middle + 6, Side - 1));
-}
-
-TEST(TreeLineStyle, AnEmptyCellStaysEmpty)
-{
-    BranchCell cell(QStyle::State_None);
-    EXPECT_FALSE(cell.PaintedAlongColumn(Middle, 0, Side - 1));
-    EXPECT_FALSE(cell.PaintedAlongRow(Middle, 0, Side - 1));
+    EXPECT_EQ(DrawnArms(QStyle::State_Item), (Arms { true, false, true })) << "last child";
+    EXPECT_EQ(DrawnArms(QStyle::State_Item | QStyle::State_Sibling), (Arms { true, true, true })) << "child";
+    EXPECT_EQ(DrawnArms(QStyle::State_Sibling), (Arms { true, true, false })) << "an ancestor's sibling below";
+    EXPECT_EQ(DrawnArms(QStyle::State_None), (Arms { false, false, false })) << "nothing";
 }
 
 TEST(TreeLineStyle, BelongsToTheTreeItIsGivenTo)
