@@ -6,14 +6,15 @@
 #include "dialogs/HouseholdPlanPrinter.h"
 
 #include "app/triext/ModalRunner.h"
+#include "dialogs/AllPagesPrintDialog.h"
 #include "dialogs/PersonalPlanPrinter.h"
 #include "dialogs/TimelinePainter.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
@@ -97,11 +98,11 @@ void PrintHouseholdPlan(const CompletePlan& plan)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(HouseholdPlanPrinter::DocumentName));
-    QPrintDialog dialog(&printer);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    AllPagesPrintDialog dialog(&printer);
     if (ModalRunner::Run(dialog) != QDialog::Accepted)
         return;
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
 
     // The copies go into the one job, each complete before the next; the
     // printer must not repeat the job on top. The printable area is placed by

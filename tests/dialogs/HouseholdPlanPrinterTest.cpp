@@ -2,6 +2,8 @@
 
 #include "PdfText.h"
 #include "SmallHousehold.h"
+#include "app/triext/ModalRunner.h"
+#include "dialogs/AllPagesPrintDialog.h"
 #include "dialogs/PersonalPlanPrinter.h"
 #include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
@@ -96,6 +98,17 @@ TEST_F(HouseholdPlanPrinterTest, AHouseholdTooTallForThePageShrinksOntoIt)
     EXPECT_TRUE(TextsOf(timeline).join(' ').contains("Person 29"));
     for (const PdfText::Line& line : timeline)
         EXPECT_LT(line.top, pageHeight - 100) << line.text.toStdString();
+}
+
+TEST_F(HouseholdPlanPrinterTest, ThePrintDialogOffersTheWholePlanOnly)
+{
+    bool wholeOnly = false;
+    ModalRunner::SetNextHandler([&wholeOnly](QDialog& dialog) {
+        wholeOnly = dynamic_cast<AllPagesPrintDialog*>(&dialog) != nullptr;
+        return static_cast<int>(QDialog::Rejected);
+    });
+    PrintHouseholdPlan(*plan);
+    EXPECT_TRUE(wholeOnly);
 }
 
 } // namespace
