@@ -82,9 +82,9 @@ bool SamePlans(const toolbox::ArrayList<CompletePlan>& left, const toolbox::Arra
 // The reference and the indexed search on the same household and seeds;
 // the counters carry both times per pass over the seeds, their ratio, and
 // whether every plan came out the same.
-void ReferenceBesideIndexed(benchmark::State& state)
+void ReferenceBesideIndexed(benchmark::State& state, HouseholdFamily family)
 {
-    BenchmarkHousehold household(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    BenchmarkHousehold household(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), family);
     const auto& profiles = household.GetComputation().GetChosenProfiles();
     double referenceSeconds = 0;
     double indexedSeconds = 0;
@@ -93,15 +93,18 @@ void ReferenceBesideIndexed(benchmark::State& state)
         indexedSeconds = SecondsPerPass<IndexedSearch>(profiles, 0.5);
     }
     bool identical = true;
+    int plansFound = 0;
     for (std::uint32_t seed : Seeds) {
-        identical = identical
-            && SamePlans(*RunOnce<MinuteByMinuteSearch>(profiles, seed), *RunOnce<IndexedSearch>(profiles, seed));
+        auto expected = RunOnce<MinuteByMinuteSearch>(profiles, seed);
+        identical = identical && SamePlans(*expected, *RunOnce<IndexedSearch>(profiles, seed));
+        plansFound += expected->GetCount();
     }
     state.counters["reference_ms"] = referenceSeconds * 1000;
     state.counters["indexed_ms"] = indexedSeconds * 1000;
     state.counters["speedup"] = indexedSeconds > 0 ? referenceSeconds / indexedSeconds : 0;
     state.counters["identical"] = identical ? 1 : 0;
     state.counters["tasks"] = household.GetTaskCount();
+    state.counters["plans"] = plansFound;
 }
 
 template <typename T> T* Adopt(toolbox::ArrayList<T>& list, std::unique_ptr<T> item)
@@ -177,11 +180,25 @@ void IndexedAloneWithAnEndAtHour99999(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(ReferenceBesideIndexed)
+BENCHMARK_CAPTURE(ReferenceBesideIndexed, mixed, HouseholdFamily::Mixed)
     ->ArgNames({ "persons", "tasks" })
     ->Args({ 4, 8 })
     ->Args({ 8, 15 })
     ->Args({ 16, 30 })
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(ReferenceBesideIndexed, every_task_executed, HouseholdFamily::EveryTaskExecuted)
+    ->ArgNames({ "persons", "tasks" })
+    ->Args({ 8, 20 })
+    ->Args({ 10, 22 })
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(ReferenceBesideIndexed, maximum_gaps, HouseholdFamily::MaximumGaps)
+    ->ArgNames({ "persons", "tasks" })
+    ->Args({ 8, 15 })
+    ->Args({ 10, 22 })
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
