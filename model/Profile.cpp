@@ -14,9 +14,9 @@ Profile::Profile(Person* profileOwner)
 
 Profile::~Profile() = default;
 
-std::int32_t Profile::GetTotalDuration() const
+std::int64_t Profile::GetTotalDuration() const
 {
-    std::int32_t total = 0;
+    std::int64_t total = 0;
     for (const PrecedenceRelation* relation : relations) {
         if (relation->GetTask())
             total += relation->GetTask()->GetDuration();

@@ -28,8 +28,9 @@ public:
     toolbox::ArrayList<PrecedenceRelation>& GetPrecedenceRelations() { return relations; }
     const toolbox::ArrayList<PrecedenceRelation>& GetPrecedenceRelations() const { return relations; }
 
-    // The sum of the durations of the executed tasks.
-    std::int32_t GetTotalDuration() const;
+    // The sum of the durations of the executed tasks, in 64 bits so that
+    // no sum of 32-bit durations can overflow.
+    std::int64_t GetTotalDuration() const;
 
     // A deep copy with the same owner, name and end time; the caller decides
     // where it goes.

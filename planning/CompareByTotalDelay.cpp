@@ -4,8 +4,8 @@
 
 int CompareByTotalDelay(const CompletePlan* left, const CompletePlan* right)
 {
-    std::int32_t leftDelay = left->GetTotalDelay();
-    std::int32_t rightDelay = right->GetTotalDelay();
+    std::int64_t leftDelay = left->GetExactTotalDelay();
+    std::int64_t rightDelay = right->GetExactTotalDelay();
     if (leftDelay < rightDelay)
         return -1;
     return leftDelay > rightDelay ? 1 : 0;

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 class PersonalPlan;
-class Resource;
 
 // One schedule for all chosen profiles: owns one personal plan per profile.
 class CompletePlan {
@@ -18,12 +17,10 @@ public:
     toolbox::ArrayList<PersonalPlan>& GetPersonalPlans() { return personalPlans; }
     const toolbox::ArrayList<PersonalPlan>& GetPersonalPlans() const { return personalPlans; }
 
-    // The sum of the personal plans' delays.
+    // The sum of the personal plans' exact delays; plans are ranked by it.
+    std::int64_t GetExactTotalDelay() const;
+    // The exact total brought into the 32 bits in which it is shown.
     std::int32_t GetTotalDelay() const;
-
-    // False when an execution of a task that requires `resource` runs
-    // during part of [from, to). Intervals that only touch do not conflict.
-    bool IsResourceFree(const Resource* resource, std::int32_t from, std::int32_t to) const;
 
 private:
     toolbox::ArrayList<PersonalPlan> personalPlans;

@@ -3,11 +3,14 @@
 #include "model/BorrowedList.h"
 #include "model/Profile.h"
 #include "model/Task.h"
+#include "planning/AttemptQueries.h"
 #include "planning/CompareByTotalDelay.h"
 #include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
 #include "planning/PlanRandom.h"
+#include "planning/SearchLimits.h"
 #include "planning/TaskExecution.h"
+#include "toolbox/NewOwned.h"
 
 MinuteByMinuteSearch::MinuteByMinuteSearch(const toolbox::ArrayList<Profile>& profiles, PlanRandom& generator)
     : chosenProfiles(profiles)
@@ -20,18 +23,17 @@ std::unique_ptr<toolbox::ArrayList<CompletePlan>> MinuteByMinuteSearch::Run()
     auto result = std::make_unique<toolbox::ArrayList<CompletePlan>>();
     int zeroDelayPlans = 0;
     attemptsMade = 0;
-    while (attemptsMade < MaximumAttempts && zeroDelayPlans < ZeroDelayPlansToStop) {
+    while (SearchLimits::MayAttemptAgain(attemptsMade, zeroDelayPlans)) {
         ++attemptsMade;
         std::unique_ptr<CompletePlan> attempt = BuildAttempt();
         if (!IsComplete(*attempt))
             continue;
-        if (attempt->GetTotalDelay() == 0)
+        if (attempt->GetExactTotalDelay() == 0)
             ++zeroDelayPlans;
-        result->Add(attempt.get());
-        attempt.release();
+        toolbox::AddOwned(*result, std::move(attempt));
     }
     result->Sort(CompareByTotalDelay);
-    while (result->GetCount() > MaximumPlansKept)
+    while (result->GetCount() > SearchLimits::MaximumPlansKept)
         result->DeleteLast();
     return result;
 }
@@ -39,11 +41,8 @@ std::unique_ptr<toolbox::ArrayList<CompletePlan>> MinuteByMinuteSearch::Run()
 std::unique_ptr<CompletePlan> MinuteByMinuteSearch::BuildAttempt()
 {
     auto attempt = std::make_unique<CompletePlan>();
-    for (Profile* profile : chosenProfiles) {
-        auto plan = std::make_unique<PersonalPlan>(profile);
-        attempt->GetPersonalPlans().Add(plan.get());
-        plan.release();
-    }
+    for (Profile* profile : chosenProfiles)
+        toolbox::AddOwned(attempt->GetPersonalPlans(), std::make_unique<PersonalPlan>(profile));
     std::int32_t minute = LatestEndTime();
     BorrowedList<PersonalPlan> eligible;
     for (;;) {
@@ -82,25 +81,27 @@ std::int32_t MinuteByMinuteSearch::LatestEndTime() const
 }
 
 void MinuteByMinuteSearch::Scan(
-    const CompletePlan& attempt, std::int32_t minute, toolbox::ArrayList<PersonalPlan>& eligible, bool& busy) const
+    const CompletePlan& attempt, std::int32_t minute, toolbox::ArrayList<PersonalPlan>& eligible, bool& busy)
 {
+    AttemptQueries queries(attempt);
     eligible.RemoveAll();
     for (PersonalPlan* plan : attempt.GetPersonalPlans()) {
         if (plan->GetStartTime() < minute) {
             busy = true;
             continue;
         }
-        if (plan->GetCandidateTasks(attempt, minute)->GetCount() > 0)
+        if (queries.GetCandidateTasks(*plan, minute)->GetCount() > 0)
             eligible.Add(plan);
     }
 }
 
-void MinuteByMinuteSearch::PlaceOneTask(CompletePlan& attempt, PersonalPlan& plan, std::int32_t minute)
+void MinuteByMinuteSearch::PlaceOneTask(const CompletePlan& attempt, PersonalPlan& plan, std::int32_t minute)
 {
-    std::unique_ptr<BorrowedList<Task>> candidates = plan.GetCandidateTasks(attempt, minute);
+    std::unique_ptr<BorrowedList<Task>> candidates = AttemptQueries(attempt).GetCandidateTasks(plan, minute);
     Task* task = candidates->Get(random.Choose(candidates->GetCount()));
     auto execution = std::make_unique<TaskExecution>(task);
-    execution->SetStartTime(minute - task->GetDuration());
+    // A candidate's start always fits in 32 bits.
+    execution->SetStartTime(static_cast<std::int32_t>(std::int64_t { minute } - task->GetDuration()));
     plan.GetExecutions().Insert(execution.get(), 0);
     execution.release();
 }

@@ -16,10 +16,6 @@ class Profile;
 // for draw.
 class MinuteByMinuteSearch {
 public:
-    static constexpr int MaximumAttempts = 1000;
-    static constexpr int ZeroDelayPlansToStop = 20;
-    static constexpr int MaximumPlansKept = 20;
-
     MinuteByMinuteSearch(const toolbox::ArrayList<Profile>& chosenProfiles, PlanRandom& random);
 
     // Every attempt of one run, best plans first, at most 20. Never null.
@@ -39,9 +35,9 @@ private:
     std::int32_t LatestEndTime() const;
     // The personal plans that are free at `minute` and have a candidate;
     // `busy` tells whether some plan starts after `minute`.
-    void Scan(
-        const CompletePlan& attempt, std::int32_t minute, toolbox::ArrayList<PersonalPlan>& eligible, bool& busy) const;
-    void PlaceOneTask(CompletePlan& attempt, PersonalPlan& plan, std::int32_t minute);
+    static void Scan(
+        const CompletePlan& attempt, std::int32_t minute, toolbox::ArrayList<PersonalPlan>& eligible, bool& busy);
+    void PlaceOneTask(const CompletePlan& attempt, PersonalPlan& plan, std::int32_t minute);
 
     const toolbox::ArrayList<Profile>& chosenProfiles;
     PlanRandom& random;

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "model/BorrowedList.h"
-#include "model/Task.h"
+#include "planning/TaskExecution.h"
 #include "toolbox/ArrayList.h"
 
 #include <cstdint>
-#include <memory>
 
-class CompletePlan;
 class Profile;
-class TaskExecution;
+class Task;
 
 // One person's schedule for one profile. Owns its executions, which stay
 // in ascending order of start; refers to the profile without owning it.
@@ -30,19 +27,27 @@ public:
     // The profile's end time.
     std::int32_t GetEndTime() const;
     // End time minus total duration minus start time: the idle minutes of a
-    // plan that holds every task of the profile.
+    // plan that holds every task of the profile. Exact, however large the
+    // typed-in durations are.
+    std::int64_t GetExactDelay() const;
+    // The exact delay brought into the 32 bits in which it is shown.
     std::int32_t GetDelay() const;
 
+    // The one formula of the delay, for records and searches alike.
+    static std::int64_t DelayOf(std::int32_t endTime, std::int64_t totalDuration, std::int32_t startTime)
+    {
+        return std::int64_t { endTime } - totalDuration - startTime;
+    }
+
     // The first execution of `task`, or null.
-    const TaskExecution* FindExecution(const Task* task) const;
-
-    // The profile's tasks, in relation order, that may end exactly at
-    // `minute` in `attempt`: not placed yet, precedences kept, resources free.
-    std::unique_ptr<BorrowedList<Task>> GetCandidateTasks(const CompletePlan& attempt, std::int32_t minute) const;
-
-    // Whether `task` may end at `minute` with respect to every already
-    // placed task that must follow it.
-    bool ArePrecedencesSatisfied(const Task* task, std::int32_t minute) const;
+    const TaskExecution* FindExecution(const Task* task) const
+    {
+        for (const TaskExecution* execution : executions) {
+            if (execution->GetTask() == task)
+                return execution;
+        }
+        return nullptr;
+    }
 
 private:
     Profile* profile;

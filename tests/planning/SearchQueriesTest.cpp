@@ -3,6 +3,7 @@
 #include "model/Profile.h"
 #include "model/Resource.h"
 #include "model/Task.h"
+#include "planning/AttemptQueries.h"
 #include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
 #include "planning/TaskExecution.h"
@@ -37,6 +38,7 @@ protected:
 
     Scenario scenario;
     CompletePlan attempt;
+    AttemptQueries queries { attempt };
     Person* anna;
     Person* bert;
     Resource* car;
@@ -50,12 +52,12 @@ TEST_F(SearchQueries, ResourceIsFreeBeforeAfterAndWhenOnlyTouching)
     Task* drive = scenario.AddTask(anna, "Drive", 60, { car });
     PlaceAtFront(AddPlan(scenario.AddProfile(anna, 1080, { drive })), drive, 600);
 
-    EXPECT_TRUE(attempt.IsResourceFree(car, 540, 600));
-    EXPECT_TRUE(attempt.IsResourceFree(car, 660, 700));
-    EXPECT_FALSE(attempt.IsResourceFree(car, 599, 610));
-    EXPECT_FALSE(attempt.IsResourceFree(car, 659, 700));
-    EXPECT_FALSE(attempt.IsResourceFree(car, 500, 700));
-    EXPECT_TRUE(attempt.IsResourceFree(stove, 600, 660));
+    EXPECT_TRUE(queries.IsResourceFree(car, 540, 600));
+    EXPECT_TRUE(queries.IsResourceFree(car, 660, 700));
+    EXPECT_FALSE(queries.IsResourceFree(car, 599, 610));
+    EXPECT_FALSE(queries.IsResourceFree(car, 659, 700));
+    EXPECT_FALSE(queries.IsResourceFree(car, 500, 700));
+    EXPECT_TRUE(queries.IsResourceFree(stove, 600, 660));
 }
 
 TEST_F(SearchQueries, ResourceUseOfAnyPersonCounts)
@@ -63,7 +65,7 @@ TEST_F(SearchQueries, ResourceUseOfAnyPersonCounts)
     Task* drive = scenario.AddTask(bert, "Drive", 30, { stove, car });
     AddPlan(scenario.AddProfile(anna, 1080));
     PlaceAtFront(AddPlan(scenario.AddProfile(bert, 1080, { drive })), drive, 1000);
-    EXPECT_FALSE(attempt.IsResourceFree(car, 1010, 1020));
+    EXPECT_FALSE(queries.IsResourceFree(car, 1010, 1020));
 }
 
 TEST_F(SearchQueries, ResourceAmountDoesNotAllowSharing)
@@ -71,33 +73,33 @@ TEST_F(SearchQueries, ResourceAmountDoesNotAllowSharing)
     car->SetAmount(5);
     Task* drive = scenario.AddTask(anna, "Drive", 60, { car });
     PlaceAtFront(AddPlan(scenario.AddProfile(anna, 1080, { drive })), drive, 600);
-    EXPECT_FALSE(attempt.IsResourceFree(car, 630, 640));
+    EXPECT_FALSE(queries.IsResourceFree(car, 630, 640));
 }
 
 TEST_F(SearchQueries, ZeroLengthUseConflictsOnlyWithAnExecutionRunningAcrossIt)
 {
     Task* drive = scenario.AddTask(anna, "Drive", 60, { car });
     PlaceAtFront(AddPlan(scenario.AddProfile(anna, 1080, { drive })), drive, 600);
-    EXPECT_FALSE(attempt.IsResourceFree(car, 630, 630));
-    EXPECT_TRUE(attempt.IsResourceFree(car, 600, 600));
-    EXPECT_TRUE(attempt.IsResourceFree(car, 660, 660));
+    EXPECT_FALSE(queries.IsResourceFree(car, 630, 630));
+    EXPECT_TRUE(queries.IsResourceFree(car, 600, 600));
+    EXPECT_TRUE(queries.IsResourceFree(car, 660, 660));
 }
 
 TEST_F(SearchQueries, ZeroLengthExecutionConflictsOnlyWithAnIntervalStrictlyContainingIt)
 {
     Task* check = scenario.AddTask(anna, "Check", 0, { car });
     PlaceAtFront(AddPlan(scenario.AddProfile(anna, 1080, { check })), check, 600);
-    EXPECT_FALSE(attempt.IsResourceFree(car, 590, 610));
-    EXPECT_TRUE(attempt.IsResourceFree(car, 600, 610));
-    EXPECT_TRUE(attempt.IsResourceFree(car, 590, 600));
-    EXPECT_TRUE(attempt.IsResourceFree(car, 600, 600));
+    EXPECT_FALSE(queries.IsResourceFree(car, 590, 610));
+    EXPECT_TRUE(queries.IsResourceFree(car, 600, 610));
+    EXPECT_TRUE(queries.IsResourceFree(car, 590, 600));
+    EXPECT_TRUE(queries.IsResourceFree(car, 600, 600));
 }
 
 TEST_F(SearchQueries, PrecedencesHoldForATaskThatPrecedesNothing)
 {
     Task* shop = scenario.AddTask(anna, "Shop", 30);
     PersonalPlan* plan = AddPlan(scenario.AddProfile(anna, 1080, { shop }));
-    EXPECT_TRUE(plan->ArePrecedencesSatisfied(shop, 1080));
+    EXPECT_TRUE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 1080));
 }
 
 TEST_F(SearchQueries, EarlierTaskWaitsUntilTheLaterTaskIsPlaced)
@@ -107,8 +109,8 @@ TEST_F(SearchQueries, EarlierTaskWaitsUntilTheLaterTaskIsPlaced)
     Profile* day = scenario.AddProfile(anna, 1080, { shop, cook });
     scenario.Precede(day, shop, cook);
     PersonalPlan* plan = AddPlan(day);
-    EXPECT_FALSE(plan->ArePrecedencesSatisfied(shop, 1080));
-    EXPECT_TRUE(plan->ArePrecedencesSatisfied(cook, 1080));
+    EXPECT_FALSE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 1080));
+    EXPECT_TRUE(AttemptQueries::ArePrecedencesSatisfied(*plan, cook, 1080));
 }
 
 TEST_F(SearchQueries, PrecedenceBoundsAreInclusive)
@@ -120,10 +122,10 @@ TEST_F(SearchQueries, PrecedenceBoundsAreInclusive)
     PersonalPlan* plan = AddPlan(day);
     PlaceAtFront(plan, cook, 1020);
 
-    EXPECT_FALSE(plan->ArePrecedencesSatisfied(shop, 1011));
-    EXPECT_TRUE(plan->ArePrecedencesSatisfied(shop, 1010));
-    EXPECT_TRUE(plan->ArePrecedencesSatisfied(shop, 980));
-    EXPECT_FALSE(plan->ArePrecedencesSatisfied(shop, 979));
+    EXPECT_FALSE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 1011));
+    EXPECT_TRUE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 1010));
+    EXPECT_TRUE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 980));
+    EXPECT_FALSE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 979));
 }
 
 TEST_F(SearchQueries, EveryLaterTaskOfAnEarlierTaskIsChecked)
@@ -136,10 +138,10 @@ TEST_F(SearchQueries, EveryLaterTaskOfAnEarlierTaskIsChecked)
     scenario.Precede(day, shop, bake, 0, 5);
     PersonalPlan* plan = AddPlan(day);
     PlaceAtFront(plan, cook, 1020);
-    EXPECT_FALSE(plan->ArePrecedencesSatisfied(shop, 1020));
+    EXPECT_FALSE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 1020));
     PlaceAtFront(plan, bake, 960);
-    EXPECT_FALSE(plan->ArePrecedencesSatisfied(shop, 1020));
-    EXPECT_TRUE(plan->ArePrecedencesSatisfied(shop, 960));
+    EXPECT_FALSE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 1020));
+    EXPECT_TRUE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 960));
 }
 
 TEST_F(SearchQueries, OnlyTheFirstPrecedentEntryForATaskCounts)
@@ -151,7 +153,7 @@ TEST_F(SearchQueries, OnlyTheFirstPrecedentEntryForATaskCounts)
     scenario.Precede(day, shop, cook, 50, 60);
     PersonalPlan* plan = AddPlan(day);
     PlaceAtFront(plan, cook, 1020);
-    EXPECT_TRUE(plan->ArePrecedencesSatisfied(shop, 1020));
+    EXPECT_TRUE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 1020));
 }
 
 TEST_F(SearchQueries, CandidatesKeepRelationOrderAndSkipPlacedTasks)
@@ -162,7 +164,7 @@ TEST_F(SearchQueries, CandidatesKeepRelationOrderAndSkipPlacedTasks)
     PersonalPlan* plan = AddPlan(scenario.AddProfile(anna, 1080, { read, shop, cook }));
     PlaceAtFront(plan, shop, 1050);
 
-    std::unique_ptr<BorrowedList<Task>> candidates = plan->GetCandidateTasks(attempt, 1050);
+    std::unique_ptr<BorrowedList<Task>> candidates = queries.GetCandidateTasks(*plan, 1050);
 
     ASSERT_EQ(candidates->GetCount(), 2);
     EXPECT_EQ(candidates->Get(0), read);
@@ -177,11 +179,11 @@ TEST_F(SearchQueries, CandidatesNeedEveryRequiredResourceFree)
     Task* read = scenario.AddTask(anna, "Read", 20, { stove });
     PersonalPlan* plan = AddPlan(scenario.AddProfile(anna, 1080, { cook, read }));
 
-    std::unique_ptr<BorrowedList<Task>> candidates = plan->GetCandidateTasks(attempt, 1080);
+    std::unique_ptr<BorrowedList<Task>> candidates = queries.GetCandidateTasks(*plan, 1080);
     ASSERT_EQ(candidates->GetCount(), 1);
     EXPECT_EQ(candidates->Get(0), read);
 
-    candidates = plan->GetCandidateTasks(attempt, 1000);
+    candidates = queries.GetCandidateTasks(*plan, 1000);
     EXPECT_EQ(candidates->GetCount(), 2);
 }
 
@@ -193,8 +195,8 @@ TEST_F(SearchQueries, CandidatesExcludeAnEarlierTaskOutsideItsWindow)
     scenario.Precede(day, shop, cook, 10);
     PersonalPlan* plan = AddPlan(day);
     PlaceAtFront(plan, cook, 1020);
-    EXPECT_EQ(plan->GetCandidateTasks(attempt, 1020)->GetCount(), 0);
-    EXPECT_EQ(plan->GetCandidateTasks(attempt, 1010)->GetCount(), 1);
+    EXPECT_EQ(queries.GetCandidateTasks(*plan, 1020)->GetCount(), 0);
+    EXPECT_EQ(queries.GetCandidateTasks(*plan, 1010)->GetCount(), 1);
 }
 
 TEST_F(SearchQueries, ExtremeBoundsAndDurationsCompareWithoutWrapping)
@@ -206,6 +208,6 @@ TEST_F(SearchQueries, ExtremeBoundsAndDurationsCompareWithoutWrapping)
     PersonalPlan* plan = AddPlan(day);
     PlaceAtFront(plan, haul, 1000);
 
-    EXPECT_TRUE(plan->ArePrecedencesSatisfied(shop, 0));
-    EXPECT_FALSE(attempt.IsResourceFree(car, 2000, 3000));
+    EXPECT_TRUE(AttemptQueries::ArePrecedencesSatisfied(*plan, shop, 0));
+    EXPECT_FALSE(queries.IsResourceFree(car, 2000, 3000));
 }
