@@ -59,6 +59,18 @@ TEST_F(ProfileTest, TotalDurationSumsTheExecutedTasks)
     EXPECT_EQ(profile->GetTotalDuration(), 45);
 }
 
+TEST_F(ProfileTest, TotalDurationBeyondThirtyTwoBitsIsExact)
+{
+    Execute(shop);
+    Execute(cook);
+    shop->SetDuration(2147483647);
+    cook->SetDuration(2147483647);
+    EXPECT_EQ(profile->GetTotalDuration(), std::int64_t { 4294967294 });
+    shop->SetDuration(-2147483647 - 1);
+    cook->SetDuration(-2147483647 - 1);
+    EXPECT_EQ(profile->GetTotalDuration(), -std::int64_t { 4294967296 });
+}
+
 TEST_F(ProfileTest, DuplicateCopiesNameEndTimeOwnerAndRelationsInOrder)
 {
     Execute(shop);

@@ -1,6 +1,7 @@
 #include "Scenario.h"
 
 #include "model/Profile.h"
+#include "model/Task.h"
 #include "planning/CompareByTotalDelay.h"
 #include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
@@ -126,4 +127,43 @@ TEST_F(PlanRecords, FindExecutionAnswersTheFirstOfATask)
     Place(plan, shop, 950);
     EXPECT_EQ(plan.FindExecution(shop)->GetStartTime(), 900);
     EXPECT_EQ(plan.FindExecution(cook), nullptr);
+}
+
+TEST_F(PlanRecords, DelayBeyondThirtyTwoBitsIsExactAndShownAtTheNearestThirtyTwoBitValue)
+{
+    shop->SetDuration(-2147483647 - 1);
+    cook->SetDuration(-2147483647 - 1);
+    PersonalPlan plan(day);
+    Place(plan, shop, 0);
+    EXPECT_EQ(plan.GetExactDelay(), std::int64_t { 1080 } + 4294967296);
+    EXPECT_EQ(plan.GetDelay(), 2147483647);
+
+    cook->SetDuration(2147483647);
+    shop->SetDuration(2147483647);
+    day->SetEndTime(-2147483647 - 1);
+    EXPECT_EQ(plan.GetExactDelay(), -std::int64_t { 2147483648 } - 4294967294);
+    EXPECT_EQ(plan.GetDelay(), -2147483647 - 1);
+}
+
+TEST_F(PlanRecords, TotalDelayIsSummedExactlyAndRanksByTheExactSum)
+{
+    shop->SetDuration(-2147483647 - 1);
+    cook->SetDuration(0);
+    auto* large = new PersonalPlan(day);
+    Place(*large, shop, 0);
+    CompletePlan twice;
+    twice.GetPersonalPlans().Add(large);
+    auto* again = new PersonalPlan(day);
+    Place(*again, shop, 0);
+    twice.GetPersonalPlans().Add(again);
+    CompletePlan once;
+    auto* single = new PersonalPlan(day);
+    Place(*single, shop, 0);
+    once.GetPersonalPlans().Add(single);
+
+    EXPECT_EQ(twice.GetExactTotalDelay(), 2 * (std::int64_t { 1080 } + 2147483648));
+    EXPECT_EQ(twice.GetTotalDelay(), 2147483647);
+    EXPECT_EQ(once.GetTotalDelay(), 2147483647);
+    EXPECT_EQ(CompareByTotalDelay(&once, &twice), -1);
+    EXPECT_EQ(CompareByTotalDelay(&twice, &once), 1);
 }
