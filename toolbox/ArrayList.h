@@ -2,6 +2,7 @@
 
 #include "toolbox/Exception.h"
 
+#include <cassert>
 #include <cstdint>
 #include <new>
 
@@ -12,6 +13,8 @@ namespace toolbox {
 // operations hand an element back to the caller. Lookups are linear and the
 // sort is a quadratic, unstable selection sort; the capacity follows fill
 // percentages so that growing and shrinking reallocate at geometric steps.
+// Only growing can fail (EOutOfMemory, with the list unchanged); removing
+// keeps the larger array when a smaller one cannot be allocated.
 // A list that only borrows its elements must be emptied with RemoveAll
 // before it is destroyed.
 template<typename T>
@@ -53,7 +56,7 @@ public:
 
     void Add(T* item)
     {
-        EnsureCapacity(count + 1);
+        Resize(count + 1, count);
         items[count++] = item;
     }
 
@@ -61,7 +64,7 @@ public:
     {
         if (index < 0 || index > count)
             return;
-        EnsureCapacity(count + 1);
+        Resize(count + 1, count);
         for (int i = count; i > index; --i)
             items[i] = items[i - 1];
         items[index] = item;
@@ -73,9 +76,11 @@ public:
         if (index < 0 || index >= count)
             return nullptr;
         T* item = items[index];
+        // Resized before the shift, so that every element is still in its
+        // place whatever the resize does.
+        Resize(count - 1, count);
         for (int i = index; i < count - 1; ++i)
             items[i] = items[i + 1];
-        EnsureCapacity(count - 1);
         --count;
         return item;
     }
@@ -91,7 +96,7 @@ public:
         if (count == 0)
             return nullptr;
         T* item = items[count - 1];
-        EnsureCapacity(count - 1);
+        Resize(count - 1, count);
         --count;
         return item;
     }
@@ -120,7 +125,7 @@ public:
 
     void RemoveAll()
     {
-        EnsureCapacity(0);
+        Resize(0, 0);
         count = 0;
     }
 
@@ -203,25 +208,42 @@ private:
         return allocated;
     }
 
-    // Called before every change of count to n, with the old count in place.
-    void EnsureCapacity(int n)
+    // The capacity the fill rules choose before the count changes to n,
+    // with the old count still in place.
+    int CapacityFor(int n) const
     {
         int desired = static_cast<int>(static_cast<long long>(n) * 100 / targetFillPercent);
         bool underFilled = capacity > minimumCapacity && count * 100 / capacity < minimumFillPercent;
         if (underFilled) {
             int target = desired < minimumCapacity ? minimumCapacity : desired;
-            Reallocate(target > n ? target : n + 1);
-        } else if (n > capacity) {
-            // Grows only when n no longer fits: this is what gives the
-            // capacities 16, 28, 48, 81, 136 that stored behaviour relies on.
-            Reallocate(desired > n ? desired : n + 1);
+            return target > n ? target : n + 1;
         }
+        // Grows only when n no longer fits: this is what gives the
+        // capacities 16, 28, 48, 81, 136 that stored behaviour relies on.
+        if (n > capacity)
+            return desired > n ? desired : n + 1;
+        return capacity;
     }
 
-    void Reallocate(int newCapacity)
+    // Applied before every change of count to n; carries the first `kept`
+    // elements over. A smaller array is only a saving: when it cannot be
+    // had, the present one stays, so that removing never fails. Only an
+    // array too small for n raises EOutOfMemory, before anything changed.
+    void Resize(int n, int kept)
     {
-        T** newItems = AllocateSlots(newCapacity);
-        for (int i = 0; i < count; ++i)
+        int newCapacity = CapacityFor(n);
+        if (newCapacity == capacity)
+            return;
+        T** newItems = nullptr;
+        try {
+            newItems = AllocateSlots(newCapacity);
+        } catch (const EOutOfMemory&) {
+            if (n <= capacity)
+                return;
+            throw;
+        }
+        assert(kept <= newCapacity);
+        for (int i = 0; i < kept; ++i)
             newItems[i] = items[i];
         delete[] items;
         items = newItems;

@@ -1,6 +1,11 @@
+#include "AllocationFailure.h"
+#include "CountedValue.h"
+
 #include "toolbox/ArrayList.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using toolbox::ArrayList;
 
@@ -28,6 +33,30 @@ class ArrayListTest : public ::testing::Test {
 protected:
     void SetUp() override { Tracked::alive = 0; }
     void TearDown() override { EXPECT_EQ(Tracked::alive, 0); }
+};
+
+// Lists whose capacity changes meet exhausted memory or shrink from far
+// above the minimum.
+class ArrayListShrinkTest : public CountedValueTest {
+protected:
+    // Fills the list to `grownTo` elements, then removes from the end down
+    // to `leftOver`, deleting what it removes.
+    static void GrowThenShrink(ArrayList<CountedValue>& list, int grownTo, int leftOver)
+    {
+        for (int i = 0; i < grownTo; ++i)
+            list.Add(new CountedValue(i));
+        while (list.GetCount() > leftOver)
+            list.DeleteLast();
+    }
+
+    static bool HoldsKeysInOrder(const ArrayList<CountedValue>& list, int first)
+    {
+        for (int i = 0; i < list.GetCount(); ++i) {
+            if (list.Get(i)->GetKey() != first + i)
+                return false;
+        }
+        return true;
+    }
 };
 
 } // namespace
@@ -179,4 +208,75 @@ TEST_F(ArrayListTest, DefaultOrderAndContainsUseAddresses)
 TEST_F(ArrayListTest, ACapacityOfTwoToTheThirtyCountsAsExhaustion)
 {
     EXPECT_THROW(ArrayList<Tracked>(1 << 30), toolbox::EOutOfMemory);
+}
+
+TEST_F(ArrayListShrinkTest, RemoveAllFromAFormerlyLargeListShrinksToTheMinimumWithoutOverrunningIt)
+{
+    // Removing from the end leaves each of these lists under-filled (a
+    // removal shrinks only when the count before it is under 30 %) while it
+    // still holds more elements than the 16 slots RemoveAll shrinks to.
+    const int grownToAndLeftOver[][2] = { { 49, 24 }, { 82, 40 }, { 137, 68 } };
+    for (auto [grownTo, leftOver] : grownToAndLeftOver) {
+        ArrayList<CountedValue> list;
+        GrowThenShrink(list, grownTo, leftOver);
+        ASSERT_LT(leftOver * 100 / list.GetCapacity(), 30) << grownTo;
+        std::vector<CountedValue*> held(list.begin(), list.end());
+        list.RemoveAll();
+        EXPECT_EQ(list.GetCount(), 0);
+        EXPECT_EQ(list.GetCapacity(), 16);
+        for (CountedValue* value : held)
+            delete value;
+    }
+}
+
+TEST_F(ArrayListShrinkTest, RemoveAtKeepsTheLargerArrayWhenShrinkingFindsNoMemory)
+{
+    ArrayList<CountedValue> list;
+    GrowThenShrink(list, 17, 8);
+    ASSERT_EQ(list.GetCapacity(), 28);
+    CountedValue* removed = nullptr;
+    {
+        AllocationFailure exhausted(0);
+        EXPECT_NO_THROW(removed = list.RemoveAt(0));
+        EXPECT_TRUE(exhausted.Struck());
+    }
+    ASSERT_NE(removed, nullptr);
+    EXPECT_EQ(removed->GetKey(), 0);
+    delete removed;
+    EXPECT_EQ(list.GetCount(), 7);
+    EXPECT_EQ(list.GetCapacity(), 28);
+    EXPECT_TRUE(HoldsKeysInOrder(list, 1));
+}
+
+TEST_F(ArrayListShrinkTest, PopLastAndDeleteAllKeepTheLargerArrayWhenShrinkingFindsNoMemory)
+{
+    ArrayList<CountedValue> list;
+    GrowThenShrink(list, 17, 8);
+    {
+        AllocationFailure exhausted(0);
+        CountedValue* last = nullptr;
+        EXPECT_NO_THROW(last = list.PopLast());
+        ASSERT_NE(last, nullptr);
+        EXPECT_EQ(last->GetKey(), 7);
+        delete last;
+        EXPECT_NO_THROW(list.DeleteAll());
+        EXPECT_TRUE(exhausted.Struck());
+    }
+    EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_EQ(CountedValue::Alive(), 0);
+}
+
+TEST_F(ArrayListShrinkTest, GrowingWithoutMemoryRaisesAndLeavesTheListAsItWas)
+{
+    ArrayList<CountedValue> list;
+    GrowThenShrink(list, 16, 16);
+    auto* extra = new CountedValue(16);
+    {
+        AllocationFailure exhausted(0);
+        EXPECT_THROW(list.Add(extra), toolbox::EOutOfMemory);
+        EXPECT_THROW(list.Insert(extra, 0), toolbox::EOutOfMemory);
+    }
+    EXPECT_EQ(list.GetCount(), 16);
+    EXPECT_TRUE(HoldsKeysInOrder(list, 0));
+    delete extra;
 }
