@@ -49,8 +49,15 @@ Exception::Exception(const char* name, const char* message, const char* source, 
         std::free(this->message);
         throw;
     }
-    if (source && line != 0)
+    if (!source || line == 0)
+        return;
+    // The record is a courtesy: an exception that fails to log itself must
+    // still be thrown as made, and a constructor that throws here would leak
+    // the copies above.
+    try {
         GlobalLog(source, line, LogLevel::Exception, "%s.\nMessage: %s", name, message);
+    } catch (...) {
+    }
 }
 
 Exception::Exception(const Exception& other)

@@ -102,7 +102,12 @@ void Logger::Shutdown()
 {
     if (!fileName)
         return;
-    Log("toolbox::Logger::~Logger", 90, LogLevel::Info, "Shutting down logger");
+    // Shutdown runs from the destructor and must not throw out of it: a
+    // record that cannot be made is dropped like any other.
+    try {
+        Log("toolbox::Logger::~Logger", 90, LogLevel::Info, "Shutting down logger");
+    } catch (...) {
+    }
     RemoveGlobalLogSink(this);
     CloseFile();
     fileName.reset();

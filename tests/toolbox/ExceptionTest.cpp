@@ -102,3 +102,18 @@ TEST_F(ExceptionTest, RecordsAreDroppedWithoutASink)
     EIllegalArgument e("m", "s", 1);
     EXPECT_TRUE(records.empty());
 }
+
+TEST_F(ExceptionTest, AFailingLogStepLeavesTheExceptionWholeAndThrowable)
+{
+    auto throwingSink = [](void*, const char*, int, LogLevel, const char*, va_list) { throw EOutOfMemory(); };
+    InstallGlobalLogSink(throwingSink, &records);
+    try {
+        throw EIllegalState("state lost", "dir/Thing.cpp", 12);
+    } catch (const EIllegalState& e) {
+        EXPECT_STREQ(e.GetMessage(), "state lost");
+        EXPECT_STREQ(e.GetSourceFile(), "Thing.cpp");
+        return;
+    } catch (...) {
+    }
+    FAIL() << "the log step's failure replaced the exception";
+}

@@ -1,3 +1,4 @@
+#include "AllocationFailure.h"
 #include "ScratchHome.h"
 
 #include "toolbox/Exception.h"
@@ -183,6 +184,21 @@ TEST_F(LoggerTest, RecordsAfterShutdownAreDropped)
     logger->Log("here", 1, LogLevel::Fatal, "late");
     toolbox::GlobalLog("here", 2, LogLevel::Fatal, "late too");
     logger.reset();
+    EXPECT_EQ(closed, LogText());
+}
+
+TEST_F(LoggerTest, ShutdownWithoutMemoryForItsRecordStillClosesAndStopsWriting)
+{
+    auto logger = Make({ "/log", "info" });
+    {
+        AllocationFailure exhausted(0);
+        EXPECT_NO_THROW(logger->Shutdown());
+        EXPECT_TRUE(exhausted.Struck());
+    }
+    EXPECT_FALSE(logger->IsFileOpen());
+    EXPECT_EQ(nullptr, logger->GetFileName());
+    std::string closed = LogText();
+    toolbox::GlobalLog("here", 1, LogLevel::Fatal, "late");
     EXPECT_EQ(closed, LogText());
 }
 
