@@ -7,6 +7,7 @@
 #include "toolbox/Configurable.h"
 #include "toolbox/StringKeyHashMap.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <new>
 #include <sys/stat.h>
@@ -15,15 +16,23 @@ namespace toolbox {
 
 namespace {
 
-    enum class ReadResult { NotOpened, Read };
+    enum class ReadResult { Missing, Unreadable, Read };
+
+    // Whether nothing at all lies at the path: a link that leads nowhere or
+    // a file that cannot be opened is there all the same.
+    bool NothingThere(const char* path, int openError)
+    {
+        struct stat status;
+        return (openError == ENOENT || openError == ENOTDIR) && ::lstat(path, &status) != 0;
+    }
 
     // The whole file with a NUL appended. A file that opens but cannot be read
-    // as a regular file (a folder, for one) counts as not opened.
+    // as a regular file (a folder, for one) counts as unreadable.
     ReadResult ReadWholeFile(const char* path, std::unique_ptr<char[]>& text)
     {
         std::FILE* file = std::fopen(path, "rb");
         if (!file)
-            return ReadResult::NotOpened;
+            return NothingThere(path, errno) ? ReadResult::Missing : ReadResult::Unreadable;
         struct stat status;
         long size = -1;
         bool regular = ::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode);
@@ -31,7 +40,7 @@ namespace {
             size = std::ftell(file);
         if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
             std::fclose(file);
-            return ReadResult::NotOpened;
+            return ReadResult::Unreadable;
         }
         text.reset(new (std::nothrow) char[static_cast<std::size_t>(size) + 1]);
         if (!text) {
@@ -42,7 +51,7 @@ namespace {
         bool failed = std::ferror(file) != 0;
         std::fclose(file);
         if (failed)
-            return ReadResult::NotOpened;
+            return ReadResult::Unreadable;
         text[read] = '\0';
         return ReadResult::Read;
     }
@@ -68,17 +77,28 @@ bool Config::LoadFile(const char* path)
 
 ConfigFileLoad Config::LoadFileReporting(const char* path)
 {
+    ConfigFileState state = LoadOnly(path);
+    if (state == ConfigFileState::Loaded)
+        return ConfigFileLoad::Loaded;
+    if (state == ConfigFileState::Unparsable)
+        return ConfigFileLoad::Unparsable;
+    state = LoadOnly(JoinText(path, ".old").get());
+    if (state == ConfigFileState::Loaded)
+        return ConfigFileLoad::LoadedOld;
+    if (state == ConfigFileState::Unparsable)
+        return ConfigFileLoad::UnparsableOld;
+    return ConfigFileLoad::NotOpened;
+}
+
+ConfigFileState Config::LoadOnly(const char* path)
+{
     std::unique_ptr<char[]> text;
-    bool old = false;
-    if (ReadWholeFile(path, text) == ReadResult::NotOpened) {
-        old = true;
-        if (ReadWholeFile(JoinText(path, ".old").get(), text) == ReadResult::NotOpened)
-            return ConfigFileLoad::NotOpened;
-    }
-    bool parsed = Parse(text.get());
-    if (old)
-        return parsed ? ConfigFileLoad::LoadedOld : ConfigFileLoad::UnparsableOld;
-    return parsed ? ConfigFileLoad::Loaded : ConfigFileLoad::Unparsable;
+    ReadResult read = ReadWholeFile(path, text);
+    if (read == ReadResult::Missing)
+        return ConfigFileState::Missing;
+    if (read == ReadResult::Unreadable)
+        return ConfigFileState::Unreadable;
+    return Parse(text.get()) ? ConfigFileState::Loaded : ConfigFileState::Unparsable;
 }
 
 bool Config::Parse(const char* text)

@@ -22,6 +22,14 @@ enum class ConfigFileLoad {
     UnparsableOld, // the file could not be opened, its ".old" copy is not well formed
 };
 
+// What reading one file, without its ".old" copy, found.
+enum class ConfigFileState {
+    Missing, // nothing lies at the path
+    Unreadable, // something lies there but cannot be opened or read
+    Unparsable, // the file was read but is not well formed
+    Loaded, // the file was read and parsed
+};
+
 // The program's persistent store: a tree of sections below the root "Root",
 // read from one file and written back whole by a safe replacement that keeps
 // the previous file as ".old". The registry of Configurables holds its own
@@ -51,6 +59,8 @@ public:
     bool LoadFile(const char* path);
     // LoadFile telling which file it read and how that went.
     ConfigFileLoad LoadFileReporting(const char* path);
+    // Reads this one file; the tree stays as it was unless the file was read.
+    ConfigFileState LoadOnly(const char* path);
     // Replaces the tree by the parsed text; false, with an empty tree, when
     // the text is not well formed.
     bool Parse(const char* text);

@@ -38,12 +38,13 @@ bool Config::SaveToFolder(const Path& folder)
     return SaveFile(Path::CreateApplicationLikePath(folder, "cfg")->ToString().get());
 }
 
-ConfigOrigin ConfigStartup::LoadFromFolders(Config& config, const Path& dataFolder, UnreadableDataFile unreadable)
+ConfigStartupResult ConfigStartup::LoadFromFolders(
+    Config& config, const Path& dataFolder, UnreadableDataFile unreadable)
 {
     std::unique_ptr<char[]> dataFile = ApplicationLikeFile(dataFolder);
     std::unique_ptr<Path> programFolder = Path::CreateApplicationDirectoryPath();
     std::unique_ptr<char[]> defaultsFile = ApplicationLikeFile(*programFolder);
-    return Load(config, dataFile.get(), defaultsFile.get(), unreadable);
+    return LoadReporting(config, dataFile.get(), defaultsFile.get(), unreadable);
 }
 
 } // namespace toolbox

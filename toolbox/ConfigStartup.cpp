@@ -12,7 +12,8 @@ namespace toolbox {
 
 namespace {
 
-    void KeepAndReport(const char* unreadablePath)
+    // Whether the file could be moved aside.
+    bool KeepAndReport(const char* unreadablePath)
     {
         std::unique_ptr<char[]> kept = ConfigStartup::KeepUnreadable(unreadablePath);
         if (kept) {
@@ -22,6 +23,7 @@ namespace {
             GlobalLog(__FILE__, __LINE__, LogLevel::Error,
                 "The configuration file %s could not be read, and it could not be moved aside", unreadablePath);
         }
+        return kept != nullptr;
     }
 
 } // namespace
@@ -29,18 +31,37 @@ namespace {
 ConfigOrigin ConfigStartup::Load(
     Config& config, const char* dataFile, const char* defaultsFile, UnreadableDataFile unreadable)
 {
-    ConfigFileLoad result = config.LoadFileReporting(dataFile);
-    if (result == ConfigFileLoad::Loaded || result == ConfigFileLoad::LoadedOld)
-        return ConfigOrigin::DataFile;
-    if (unreadable == UnreadableDataFile::Keep) {
-        if (result == ConfigFileLoad::Unparsable)
-            KeepAndReport(dataFile);
-        else if (result == ConfigFileLoad::UnparsableOld)
-            KeepAndReport(JoinText(dataFile, ".old").get());
+    return LoadReporting(config, dataFile, defaultsFile, unreadable).origin;
+}
+
+ConfigStartupResult ConfigStartup::LoadReporting(
+    Config& config, const char* dataFile, const char* defaultsFile, UnreadableDataFile unreadable)
+{
+    ConfigStartupResult result;
+    std::unique_ptr<char[]> oldFile = JoinText(dataFile, ".old");
+    for (const char* candidate : { dataFile, static_cast<const char*>(oldFile.get()) }) {
+        ConfigFileState state = config.LoadOnly(candidate);
+        if (state == ConfigFileState::Loaded) {
+            result.origin = ConfigOrigin::DataFile;
+            return result;
+        }
+        if (state == ConfigFileState::Missing)
+            continue;
+        bool keptAside = false;
+        if (unreadable == UnreadableDataFile::Keep) {
+            keptAside = KeepAndReport(candidate);
+            if (!keptAside && !result.unreadableLeftInPlace)
+                result.unreadableLeftInPlace = CopyText(candidate);
+        }
+        // The ".old" copy stands in for a file that is not there or cannot
+        // be opened; one that was read but does not parse and stays where it
+        // is remains the program's data file.
+        if (state == ConfigFileState::Unparsable && !keptAside)
+            break;
     }
     if (defaultsFile && config.LoadFile(defaultsFile))
-        return ConfigOrigin::Defaults;
-    return ConfigOrigin::Nothing;
+        result.origin = ConfigOrigin::Defaults;
+    return result;
 }
 
 std::unique_ptr<char[]> ConfigStartup::KeepUnreadable(const char* path)

@@ -19,17 +19,30 @@ enum class UnreadableDataFile {
     Leave,
 };
 
+// What loading at start-up found.
+struct ConfigStartupResult {
+    ConfigOrigin origin = ConfigOrigin::Nothing;
+    // The data file (or ".old" copy) that could not be read and is still
+    // where the next save would replace it, since it could not be moved
+    // aside; null when there is none.
+    std::unique_ptr<char[]> unreadableLeftInPlace;
+};
+
 // Loading at start-up, shared by every program that reads the user's data:
 // the data file (or its ".old" copy when the file cannot be opened), and when
-// that fails, the read-only defaults beside the program.
+// that fails, the read-only defaults beside the program. A data file that
+// cannot be read or parsed is moved aside when `unreadable` is Keep; its
+// ".old" copy, the last good state, is then read in its place.
 class ConfigStartup {
 public:
     // `defaultsFile` may be null when there are no defaults.
     static ConfigOrigin Load(
         Config& config, const char* dataFile, const char* defaultsFile, UnreadableDataFile unreadable);
+    static ConfigStartupResult LoadReporting(
+        Config& config, const char* dataFile, const char* defaultsFile, UnreadableDataFile unreadable);
     // The same with the file names derived from the program file's name:
     // "<program>.cfg" in the data folder, and beside the program.
-    static ConfigOrigin LoadFromFolders(Config& config, const Path& dataFolder, UnreadableDataFile unreadable);
+    static ConfigStartupResult LoadFromFolders(Config& config, const Path& dataFolder, UnreadableDataFile unreadable);
 
     // The name an unreadable file is kept under: the file's path followed by
     // ".unreadable-" and the local date and time (YYYYMMDD-HHMMSS), with "-2",

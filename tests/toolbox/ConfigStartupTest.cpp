@@ -101,11 +101,9 @@ TEST_F(ConfigStartupTest, UnreadableDataFileIsKeptAsideAndReported)
 {
     const std::string broken = "<Persons><Ann></Persons>";
     WriteBytes(Data(), broken);
-    WriteBytes(Data() + ".old", oldText);
     EXPECT_EQ(ConfigOrigin::Defaults, Load());
     EXPECT_EQ("defaults", Source());
     EXPECT_FALSE(FileExists(Data()));
-    EXPECT_EQ(oldText, ReadBytes(Data() + ".old"));
     std::vector<std::string> kept = FilesStartingWith(Data() + ".unreadable-");
     ASSERT_EQ(1u, kept.size());
     EXPECT_EQ(broken, ReadBytes(kept[0]));
@@ -164,7 +162,8 @@ TEST_F(ConfigStartupTest, FoldersNameTheFileAfterTheProgram)
     WriteBytes(folder.File("program/planner.cfg"), defaultsText);
     ProcessInfo::SetProgramFile(folder.File("program/planner").c_str());
     Path dataFolder(folder.File("data").c_str());
-    EXPECT_EQ(ConfigOrigin::Defaults, ConfigStartup::LoadFromFolders(config, dataFolder, UnreadableDataFile::Keep));
+    EXPECT_EQ(
+        ConfigOrigin::Defaults, ConfigStartup::LoadFromFolders(config, dataFolder, UnreadableDataFile::Keep).origin);
     EXPECT_EQ("defaults", Source());
     EXPECT_TRUE(config.SaveToFolder(dataFolder));
     EXPECT_EQ(defaultsText, ReadBytes(folder.File("data/planner.cfg")));
@@ -172,4 +171,68 @@ TEST_F(ConfigStartupTest, FoldersNameTheFileAfterTheProgram)
     EXPECT_TRUE(again.LoadFromFolder(dataFolder));
     EXPECT_TRUE(again.LoadFromProgramFolder());
     ProcessInfo::SetProgramFile(nullptr);
+}
+
+TEST_F(ConfigStartupTest, UnparsableDataFileGivesWayToItsGoodOldCopyWhichTwoSavesKeep)
+{
+    WriteBytes(Data(), "</Broken>");
+    WriteBytes(Data() + ".old", oldText);
+    EXPECT_EQ(ConfigOrigin::DataFile, Load());
+    EXPECT_EQ("old", Source());
+    ASSERT_EQ(1u, FilesStartingWith(Data() + ".unreadable-").size());
+    ASSERT_TRUE(config.SaveFile(Data().c_str()));
+    ASSERT_TRUE(config.SaveFile(Data().c_str()));
+    Config next;
+    EXPECT_EQ(ConfigOrigin::DataFile, ConfigStartup::Load(next, Data().c_str(), nullptr, UnreadableDataFile::Keep));
+    EXPECT_STREQ("old", next.GetRootSection().GetString("Source", "none"));
+    EXPECT_EQ(oldText, ReadBytes(Data() + ".old"));
+}
+
+TEST_F(ConfigStartupTest, DataFileThatCannotBeOpenedIsKeptAsideNotTakenForMissing)
+{
+    // A link to itself exists but cannot be opened, as a file without read
+    // permission cannot.
+    std::filesystem::create_symlink("ordovan.cfg", Data());
+    WriteBytes(Data() + ".old", oldText);
+    EXPECT_EQ(ConfigOrigin::DataFile, Load());
+    EXPECT_EQ("old", Source());
+    std::vector<std::string> kept = FilesStartingWith(Data() + ".unreadable-");
+    ASSERT_EQ(1u, kept.size());
+    EXPECT_TRUE(std::filesystem::is_symlink(kept[0]));
+    ASSERT_EQ(1u, records.size());
+    EXPECT_EQ(LogLevel::Error, records[0].level);
+}
+
+TEST_F(ConfigStartupTest, DataFileThatCannotBeReadIsKeptAsideWithWhatItHolds)
+{
+    std::filesystem::create_directory(Data());
+    WriteBytes(Data() + "/inside", "kept");
+    EXPECT_EQ(ConfigOrigin::Defaults, Load());
+    std::vector<std::string> kept = FilesStartingWith(Data() + ".unreadable-");
+    ASSERT_EQ(1u, kept.size());
+    EXPECT_EQ("kept", ReadBytes(kept[0] + "/inside"));
+    EXPECT_FALSE(FileExists(Data()));
+}
+
+TEST_F(ConfigStartupTest, UnreadableFileThatCannotBeMovedAsideIsNamedAsLeftInPlace)
+{
+    // The kept name would be longer than a file name may be.
+    std::string data = folder.File(std::string(240, 'd') + ".cfg");
+    WriteBytes(data, "</Broken>");
+    ConfigStartupResult result = ConfigStartup::LoadReporting(config, data.c_str(), nullptr, UnreadableDataFile::Keep);
+    ASSERT_NE(nullptr, result.unreadableLeftInPlace);
+    EXPECT_EQ(data, result.unreadableLeftInPlace.get());
+    EXPECT_EQ("</Broken>", ReadBytes(data));
+    ASSERT_EQ(1u, records.size());
+    EXPECT_NE(std::string::npos, records[0].message.find("could not be moved aside"));
+}
+
+TEST_F(ConfigStartupTest, ProgramsThatNeverWriteStillReadTheOldCopyOfAFileThatCannotBeOpened)
+{
+    std::filesystem::create_symlink("ordovan.cfg", Data());
+    WriteBytes(Data() + ".old", oldText);
+    EXPECT_EQ(ConfigOrigin::DataFile, Load(UnreadableDataFile::Leave));
+    EXPECT_EQ("old", Source());
+    EXPECT_TRUE(std::filesystem::is_symlink(Data()));
+    EXPECT_TRUE(records.empty());
 }
