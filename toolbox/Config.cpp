@@ -5,6 +5,7 @@
 #include "toolbox/ConfigSection.h"
 #include "toolbox/ConfigText.h"
 #include "toolbox/Configurable.h"
+#include "toolbox/SafeSave.h"
 #include "toolbox/StringKeyHashMap.h"
 
 #include <cerrno>
@@ -120,24 +121,13 @@ bool Config::SaveFile(const char* path)
 
 bool Config::SaveFile(const char* path, ConfigFileSystem& fileSystem)
 {
+    return SaveFileReporting(path, fileSystem).outcome != SaveOutcome::Failed;
+}
+
+SaveReport Config::SaveFileReporting(const char* path, ConfigFileSystem& fileSystem)
+{
     ExchangeWithConfigurables(true);
-    std::unique_ptr<char[]> newPath = JoinText(path, ".new");
-    std::unique_ptr<char[]> oldPath = JoinText(path, ".old");
-    std::unique_ptr<Writer> writer = fileSystem.OpenWriter(newPath.get());
-    if (!writer)
-        return false;
-    bool written = WriteTo(*writer);
-    // A file whose last bytes did not reach the disk must not replace the
-    // present one, so a failed close counts as a failed write.
-    bool closed = fileSystem.CloseWriter(std::move(writer));
-    if (!written || !closed)
-        return false;
-    if (fileSystem.Exists(path)) {
-        fileSystem.Delete(oldPath.get());
-        if (!fileSystem.Rename(path, oldPath.get()))
-            return false;
-    }
-    return fileSystem.Rename(newPath.get(), path);
+    return SafeSave(fileSystem).Save(path, [this](Writer& writer) { return WriteTo(writer); });
 }
 
 bool Config::WriteTo(Writer& writer) const

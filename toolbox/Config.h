@@ -2,6 +2,7 @@
 
 #include "toolbox/ConfigFileWriter.h"
 #include "toolbox/ConfigWriter.h"
+#include "toolbox/SafeSave.h"
 
 #include <memory>
 
@@ -66,12 +67,15 @@ public:
     bool Parse(const char* text);
 
     bool SaveToFolder(const Path& folder);
+    SaveReport SaveToFolderReporting(const Path& folder);
     // Writes path.new, moves the present file to path.old and path.new to
-    // path; false at the first step that fails.
+    // path (SafeSave); false when the text did not reach the file.
     bool SaveFile(const char* path);
     // The same through the given file operations, so that each step can be
     // made to fail.
     bool SaveFile(const char* path, ConfigFileSystem& fileSystem);
+    // SaveFile telling how the file was saved.
+    SaveReport SaveFileReporting(const char* path, ConfigFileSystem& fileSystem);
 
     // The whole tree as the file's text, through the writer.
     bool WriteTo(Writer& writer) const;

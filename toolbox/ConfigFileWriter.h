@@ -3,6 +3,7 @@
 #include "toolbox/ConfigWriter.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace toolbox {
 
@@ -16,6 +17,12 @@ public:
 
     // Creates or truncates the file; false if it cannot be opened.
     bool Open(const char* path);
+    // Creates a new file with exactly these permission bits; false if
+    // anything, even a link, already lies at the path.
+    bool Create(const char* path, unsigned permissions);
+    // Creates a new file named `prefix` followed by six characters chosen so
+    // that no existing file is met; its name goes to `created`.
+    bool CreateUnique(const char* prefix, unsigned permissions, std::unique_ptr<char[]>& created);
     // Closes the file; false if buffered text could not be written.
     bool Close();
 
@@ -23,6 +30,8 @@ public:
     bool WriteChar(char c) override;
 
 private:
+    bool Adopt(int descriptor, unsigned permissions);
+
     std::FILE* file = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "toolbox/Config.h"
 
+#include "toolbox/ConfigFileSystem.h"
 #include "toolbox/ConfigStartup.h"
 #include "toolbox/Path.h"
 
@@ -35,7 +36,13 @@ bool Config::LoadFromProgramFolder()
 
 bool Config::SaveToFolder(const Path& folder)
 {
-    return SaveFile(Path::CreateApplicationLikePath(folder, "cfg")->ToString().get());
+    return SaveToFolderReporting(folder).outcome != SaveOutcome::Failed;
+}
+
+SaveReport Config::SaveToFolderReporting(const Path& folder)
+{
+    ConfigFileSystem fileSystem;
+    return SaveFileReporting(ApplicationLikeFile(folder).get(), fileSystem);
 }
 
 ConfigStartupResult ConfigStartup::LoadFromFolders(

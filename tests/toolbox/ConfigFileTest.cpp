@@ -4,6 +4,7 @@
 #include "toolbox/ConfigFileSystem.h"
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
+#include "toolbox/SafeSave.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +27,19 @@ public:
     {
     }
 
-    std::unique_ptr<ConfigWriter> OpenWriter(const char* path) override
+    // A failing open, write or close strikes every file, as a full disk does.
+    std::unique_ptr<ConfigWriter> OpenWriter(const char* path, unsigned permissions) override
     {
         if (failing == Step::Open)
             return nullptr;
-        std::unique_ptr<ConfigWriter> writer = ConfigFileSystem::OpenWriter(path);
-        if (failing == Step::Write && writer)
-            return std::make_unique<HalfWriter>(std::move(writer));
-        return writer;
+        return Wrapped(ConfigFileSystem::OpenWriter(path, permissions));
+    }
+    std::unique_ptr<ConfigWriter> OpenUniqueWriter(
+        const char* prefix, unsigned permissions, std::unique_ptr<char[]>& created) override
+    {
+        if (failing == Step::Open)
+            return nullptr;
+        return Wrapped(ConfigFileSystem::OpenUniqueWriter(prefix, permissions, created));
     }
     bool CloseWriter(std::unique_ptr<ConfigWriter> writer) override
     {
@@ -51,6 +57,13 @@ public:
     }
 
 private:
+    std::unique_ptr<ConfigWriter> Wrapped(std::unique_ptr<ConfigWriter> writer)
+    {
+        if (failing == Step::Write && writer)
+            return std::make_unique<HalfWriter>(std::move(writer));
+        return writer;
+    }
+
     // Passes the first bytes on, then fails.
     class HalfWriter : public ConfigWriter {
     public:
@@ -84,6 +97,17 @@ protected:
 
     // A tree whose text differs from previousText.
     static void FillNewState(Config& config) { config.GetRootSection().GetParameter("Version").SetLong(2); }
+
+    // Whether anything but the file and its companions lies in the folder.
+    bool OnlyTheFileAndItsCompanions() const
+    {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.GetPath())) {
+            std::string name = entry.path().string();
+            if (name != File() && name != Old() && name != New())
+                return false;
+        }
+        return true;
+    }
 
     ConfigTestFolder folder;
 };
@@ -179,23 +203,26 @@ TEST_F(ConfigFileTest, FailureWhileWritingKeepsFileAndOldFileUntouched)
         EXPECT_FALSE(config.SaveFile(File().c_str(), fileSystem));
         EXPECT_EQ(previousText, ReadBytes(File()));
         EXPECT_EQ("<Ancient>0</>", ReadBytes(Old()));
+        EXPECT_TRUE(OnlyTheFileAndItsCompanions());
         Config next;
         ASSERT_TRUE(next.LoadFile(File().c_str()));
         EXPECT_EQ(1, next.GetRootSection().GetLong("Version", 0));
     }
 }
 
-TEST_F(ConfigFileTest, FailedMoveToOldKeepsTheFileAndReadsIt)
+TEST_F(ConfigFileTest, FailedMoveToOldStillSavesTheNewStateWithoutBackup)
 {
     WriteBytes(File(), previousText);
     WriteBytes(Old(), "<Ancient>0</>");
     Config config;
     FillNewState(config);
     FailingFileSystem fileSystem(Step::RenameToOld);
-    EXPECT_FALSE(config.SaveFile(File().c_str(), fileSystem));
-    EXPECT_EQ(previousText, ReadBytes(File()));
-    EXPECT_FALSE(FileExists(Old()));
-    EXPECT_EQ("<Version>2</>\r\n", ReadBytes(New()));
+    SaveReport report = config.SaveFileReporting(File().c_str(), fileSystem);
+    EXPECT_EQ(SaveOutcome::SavedWithoutBackup, report.outcome);
+    EXPECT_STREQ(Old().c_str(), report.obstacle.get());
+    EXPECT_EQ("<Version>2</>\r\n", ReadBytes(File()));
+    EXPECT_FALSE(FileExists(New()));
+    EXPECT_TRUE(OnlyTheFileAndItsCompanions());
 }
 
 TEST_F(ConfigFileTest, FailedFinalRenameLeavesThePreviousStateInTheOldFile)
@@ -207,6 +234,7 @@ TEST_F(ConfigFileTest, FailedFinalRenameLeavesThePreviousStateInTheOldFile)
     EXPECT_FALSE(config.SaveFile(File().c_str(), fileSystem));
     EXPECT_FALSE(FileExists(File()));
     EXPECT_EQ(previousText, ReadBytes(Old()));
+    EXPECT_TRUE(OnlyTheFileAndItsCompanions());
     Config next;
     EXPECT_EQ(ConfigFileLoad::LoadedOld, next.LoadFileReporting(File().c_str()));
     EXPECT_EQ(1, next.GetRootSection().GetLong("Version", 0));
