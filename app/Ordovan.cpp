@@ -97,6 +97,10 @@ QWidget* Ordovan::GetActiveOwner() const
 
 bool Ordovan::InitInstance()
 {
+    if (IsAnotherInstanceRunning()) {
+        ReportAnotherInstance();
+        return false;
+    }
     bool maximized = GetConfig().GetSection("MainFrame").GetBool("Maximized", false);
     if (!ProcessCommandLine())
         return false;

@@ -40,7 +40,8 @@ public:
     PlanningModel& GetModel();
 
     // Creates the document, the main window and the tree view, shows the
-    // window and, on the first start, the About box. False ends the program.
+    // window and, on the first start, the About box. False ends the program;
+    // so does another run that holds the data file, after saying so.
     bool InitInstance();
 
     MainFrame* GetMainFrame() const;

@@ -1,4 +1,3 @@
-#include "toolbox/Logger.h"
 #include "toolbox/ProcessInfo.h"
 
 #include "app/InformationOptions.h"
@@ -7,18 +6,6 @@
 
 #include <iostream>
 
-namespace {
-
-// The logger lives inside the application object's lifetime: it starts after
-// the model is built and closes before the model is written back.
-class GlobalLoggerLifetime {
-public:
-    GlobalLoggerLifetime() { toolbox::Logger::StartGlobal(); }
-    ~GlobalLoggerLifetime() { toolbox::Logger::ShutdownGlobal(); }
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (InformationOptions::Handle(argc, argv, std::cout))
@@ -26,7 +13,6 @@ int main(int argc, char** argv)
     toolbox::ProcessInfo::SetArguments(argc, argv);
 
     Ordovan application(argc, argv);
-    GlobalLoggerLifetime logger;
     TerminationSignals terminationSignals([&application] { application.QuitRegularly(); });
     if (!application.InitInstance())
         return 0;

@@ -2,10 +2,15 @@
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
 #include "toolbox/ConfigStartup.h"
+#include "toolbox/ConfigText.h"
 #include "toolbox/DataFolder.h"
+#include "toolbox/FileLock.h"
+#include "toolbox/Logger.h"
 #include "toolbox/Path.h"
 #include "toolbox/ProcessInfo.h"
+#include "toolbox/SafeSave.h"
 
+#include "app/triext/MessageBox.h"
 #include "app/triext/TriExtApp.h"
 
 #include <cstdlib>
@@ -17,6 +22,16 @@ namespace {
 
     const char* const productName = "Ordovan";
 
+    std::unique_ptr<char[]> DataFileIn(const toolbox::Path& folder)
+    {
+        return toolbox::Path::CreateApplicationLikePath(folder, "cfg")->ToString();
+    }
+
+    QString Quoted(const char* path)
+    {
+        return "\"" + QString::fromLocal8Bit(path) + "\"";
+    }
+
 } // namespace
 
 TriExtApp::TriExtApp(int& argc, char** argv, const char* programFile)
@@ -25,18 +40,84 @@ TriExtApp::TriExtApp(int& argc, char** argv, const char* programFile)
     setApplicationName(productName);
     if (programFile)
         toolbox::ProcessInfo::SetProgramFile(programFile);
+    // Started before the load, so that what the load reports reaches the log.
+    ownsLogger = !toolbox::Logger::GetGlobal();
+    toolbox::Logger::StartGlobal();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     config = std::make_unique<toolbox::Config>();
-    std::unique_ptr<toolbox::Path> dataFolder = GetDataFolderPath();
-    toolbox::ConfigStartup::LoadFromFolders(*config, *dataFolder, toolbox::UnreadableDataFile::Keep);
-    firstRun = !IsOnceActionDone("FirstRun");
+    dataFileLock = std::make_unique<toolbox::FileLock>();
+    Load();
 }
 
 TriExtApp::~TriExtApp()
 {
-    // The one write of the file; a failure keeps the previous file and says nothing.
+    SaveAtExit();
+    config.reset();
+    dataFileLock.reset();
+    if (ownsLogger)
+        toolbox::Logger::ShutdownGlobal();
+}
+
+void TriExtApp::Load()
+{
     std::unique_ptr<toolbox::Path> dataFolder = GetDataFolderPath();
-    config->SaveToFolder(*dataFolder);
+    std::unique_ptr<char[]> dataFile = DataFileIn(*dataFolder);
+    std::unique_ptr<char[]> lockFile = toolbox::JoinText(dataFile.get(), ".lock");
+    // Without a lock file (a read-only folder) nothing could be saved anyway;
+    // the run goes on as it would have.
+    if (dataFileLock->Acquire(lockFile.get()) == toolbox::LockOutcome::HeldElsewhere) {
+        anotherInstance = true;
+        return;
+    }
+    toolbox::ConfigStartupResult loaded
+        = toolbox::ConfigStartup::LoadFromFolders(*config, *dataFolder, toolbox::UnreadableDataFile::Keep);
+    unreadableLeftInPlace = std::move(loaded.unreadableLeftInPlace);
+    firstRun = !IsOnceActionDone("FirstRun");
+}
+
+// The one write of the file.
+void TriExtApp::SaveAtExit()
+{
+    if (anotherInstance)
+        return;
+    if (unreadableLeftInPlace) {
+        MessageBox::Show(nullptr,
+            QString("Your data has not been saved, so that %1, which could not be read, is not overwritten. "
+                    "Please move that file elsewhere before you start Ordovan again.")
+                .arg(Quoted(unreadableLeftInPlace.get())),
+            MessageBox::Icon::Stop);
+        return;
+    }
+    std::unique_ptr<toolbox::Path> dataFolder = GetDataFolderPath();
+    toolbox::SaveReport report = config->SaveToFolderReporting(*dataFolder);
+    ReportSave(report, DataFileIn(*dataFolder).get());
+}
+
+void TriExtApp::ReportSave(const toolbox::SaveReport& report, const char* dataFile)
+{
+    switch (report.outcome) {
+    case toolbox::SaveOutcome::Saved:
+        return;
+    case toolbox::SaveOutcome::SavedWithoutBackup:
+        MessageBox::Show(nullptr,
+            QString("Your data has been saved to %1, but its previous version could not be kept, because %2 "
+                    "could not be used. Please move %2 elsewhere.")
+                .arg(Quoted(dataFile), Quoted(report.obstacle.get())),
+            MessageBox::Icon::Warning);
+        return;
+    case toolbox::SaveOutcome::Failed:
+        MessageBox::Show(nullptr,
+            QString("Your data could not be saved to %1, so the changes of this session are lost. Please check "
+                    "that the folder can be written to and that the disk is not full.")
+                .arg(Quoted(dataFile)),
+            MessageBox::Icon::Stop);
+        return;
+    }
+}
+
+void TriExtApp::ReportAnotherInstance()
+{
+    MessageBox::Show(nullptr, "Ordovan is already running.", MessageBox::Icon::Information);
 }
 
 toolbox::ConfigSection& TriExtApp::GetConfig()

@@ -7,7 +7,9 @@
 namespace toolbox {
 class Config;
 class ConfigSection;
+class FileLock;
 class Path;
+struct SaveReport;
 } // namespace toolbox
 
 namespace mfctriext {
@@ -15,7 +17,9 @@ namespace mfctriext {
 // The framework extension layer of the application object: it owns the
 // configuration store, loads it from the per-user data folder when it is
 // constructed (falling back to the defaults beside the program file) and
-// saves it, once, when it is destroyed.
+// saves it, once, when it is destroyed. The data file is locked for the
+// whole run, so that a second run neither reads nor writes it, and the
+// program's logger lives from before the load to after the save.
 class TriExtApp : public QApplication {
     Q_OBJECT
 public:
@@ -38,8 +42,22 @@ public:
     bool IsOnceActionDone(const char* name);
     bool IsFirstRun() const { return firstRun; }
 
+    // Another run of the program holds the data file: this one has loaded
+    // nothing and saves nothing.
+    bool IsAnotherInstanceRunning() const { return anotherInstance; }
+    // Tells the user that the program is already running.
+    static void ReportAnotherInstance();
+
 private:
+    void Load();
+    void SaveAtExit();
+    static void ReportSave(const toolbox::SaveReport& report, const char* dataFile);
+
+    bool ownsLogger = false;
     std::unique_ptr<toolbox::Config> config;
+    std::unique_ptr<toolbox::FileLock> dataFileLock;
+    std::unique_ptr<char[]> unreadableLeftInPlace;
+    bool anotherInstance = false;
     bool firstRun = false;
 };
 

@@ -1,6 +1,7 @@
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/Resource.h"
+#include "toolbox/FileLock.h"
 
 #include "app/AboutDialog.h"
 #include "app/CommandId.h"
@@ -11,6 +12,7 @@
 #include "app/triext/MessageBox.h"
 #include "app/triext/ModalRunner.h"
 
+#include "ModalJourney.h"
 #include "ScratchProgram.h"
 #include "dialogs/MessageBoxRecorder.h"
 
@@ -18,10 +20,14 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <csignal>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -67,6 +73,34 @@ protected:
     QString DataFile() const { return program.DataFile(); }
     QString DefaultsFile() const { return program.DefaultsFile(); }
 
+    // The names in the data folder, sorted.
+    QStringList DataFolderEntries() const
+    {
+        return QDir(program.DataFolder())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+    }
+
+    // Holds the data file as a running program does.
+    void HoldTheDataFile(toolbox::FileLock& lock)
+    {
+        QDir().mkpath(program.DataFolder());
+        ASSERT_EQ(toolbox::LockOutcome::Held, lock.Acquire((DataFile() + ".lock").toLocal8Bit().constData()));
+    }
+
+    // A journey through the real box the program shows next: it must be
+    // open and show `expected`; OK closes it.
+    static std::unique_ptr<ModalJourney> AnswerTheMessageBox(const QString& expected)
+    {
+        auto journey = std::make_unique<ModalJourney>();
+        journey->Then<QMessageBox>([expected](QMessageBox& box) {
+            EXPECT_TRUE(box.isVisible());
+            EXPECT_TRUE(box.text().contains(expected)) << box.text().toStdString();
+            EXPECT_EQ(box.windowTitle(), "Ordovan");
+            QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        return journey;
+    }
+
     // Every About box of the run is counted and closed with OK.
     void CountAboutBoxes()
     {
@@ -79,7 +113,10 @@ protected:
         }
     }
 
-    bool Run(const std::function<void(Ordovan&)>& whileRunning = {}) { return program.Run(whileRunning); }
+    bool Run(const std::function<void(Ordovan&)>& whileRunning = {}, const std::function<void()>& beforeStart = {})
+    {
+        return program.Run(whileRunning, beforeStart);
+    }
 
     ScratchProgram program;
     // Lays out the documents the Help menu opens beside the program file.
@@ -301,4 +338,97 @@ TEST_F(OrdovanStartTest, GlobalApplicationPointerIsTheRunningApplication)
 {
     CountAboutBoxes();
     Run([](Ordovan& application) { EXPECT_EQ(Ordovan::GetInstance(), &application); });
+}
+
+TEST_F(OrdovanStartTest, SecondRunWhileTheFirstHoldsTheDataFileSaysSoAndTouchesNothing)
+{
+    // Even a data file that a run would move aside stays as it is.
+    QDir().mkpath(program.DataFolder());
+    WriteFile(DataFile(), "</Broken>");
+    toolbox::FileLock firstRun;
+    HoldTheDataFile(firstRun);
+    QStringList before = DataFolderEntries();
+    CountAboutBoxes();
+    MessageBoxRecorder recorder;
+    EXPECT_FALSE(Run());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].icon, MessageBox::Icon::Information);
+    EXPECT_EQ(recorder.boxes[0].text, "Ordovan is already running.");
+    EXPECT_EQ(ReadFile(DataFile()), QByteArray("</Broken>"));
+    EXPECT_EQ(DataFolderEntries(), before);
+}
+
+TEST_F(OrdovanStartTest, SecondRunShowsTheAlreadyRunningBoxUntilTheUserClosesIt)
+{
+    toolbox::FileLock firstRun;
+    HoldTheDataFile(firstRun);
+    std::unique_ptr<ModalJourney> journey;
+    EXPECT_FALSE(Run({}, [&journey] { journey = AnswerTheMessageBox("Ordovan is already running."); }));
+    ASSERT_NE(journey, nullptr);
+    EXPECT_TRUE(journey->IsComplete()) << journey->GetProblem().toStdString();
+    EXPECT_FALSE(QFile::exists(DataFile()));
+}
+
+TEST_F(OrdovanStartTest, RecordOfAnUnreadableDataFileKeptAsideReachesTheLog)
+{
+    QDir().mkpath(program.DataFolder());
+    WriteFile(DataFile(), "</Broken>");
+    CountAboutBoxes();
+    Run();
+    QByteArray log = ReadFile(program.LogFile());
+    EXPECT_TRUE(log.contains("] Error (")) << log.toStdString();
+    EXPECT_TRUE(log.contains("ordovan.cfg.unreadable-")) << log.toStdString();
+}
+
+TEST_F(OrdovanStartTest, FolderInPlaceOfTheOldFileStillLetsEveryExitSaveAndTellsTheUser)
+{
+    CountAboutBoxes();
+    Run();
+    QDir().mkpath(DataFile() + ".old/inside");
+    MessageBoxRecorder recorder;
+    for (const char* name : { "First", "Second" }) {
+        Run([name](Ordovan& application) {
+            auto* person = new Person();
+            person->SetName(name);
+            application.GetPersons().Add(person);
+        });
+        EXPECT_TRUE(ReadFile(DataFile()).contains(QByteArray("\t<") + name + ">\r\n")) << name;
+    }
+    ASSERT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_EQ(recorder.boxes[1].icon, MessageBox::Icon::Warning);
+    EXPECT_TRUE(recorder.boxes[1].text.contains(DataFile())) << recorder.boxes[1].text.toStdString();
+    EXPECT_TRUE(recorder.boxes[1].text.contains(DataFile() + ".old"));
+    EXPECT_TRUE(ReadFile(program.LogFile()).contains(DataFile().toLocal8Bit()));
+}
+
+TEST_F(OrdovanStartTest, ExitWhoseSaveNeedsTheUsersAttentionShowsABoxUntilTheUserClosesIt)
+{
+    CountAboutBoxes();
+    Run();
+    QDir().mkpath(DataFile() + ".old/inside");
+    std::unique_ptr<ModalJourney> journey;
+    Run([this, &journey](Ordovan&) { journey = AnswerTheMessageBox(DataFile()); });
+    ASSERT_NE(journey, nullptr);
+    EXPECT_TRUE(journey->IsComplete()) << journey->GetProblem().toStdString();
+    EXPECT_TRUE(ReadFile(DataFile()).contains("<FirstRun>0</>"));
+}
+
+TEST_F(OrdovanStartTest, UnreadableDataFileThatCannotBeMovedAsideIsNotOverwrittenAtExit)
+{
+    // With this program name the kept name would be longer than a file name may be.
+    program.SetProgramName(QString(240, 'o'));
+    QDir().mkpath(program.DataFolder());
+    WriteFile(DataFile(), "</Broken>");
+    CountAboutBoxes();
+    MessageBoxRecorder recorder;
+    Run([](Ordovan& application) {
+        auto* person = new Person();
+        person->SetName("Unsaved");
+        application.GetPersons().Add(person);
+    });
+    EXPECT_EQ(ReadFile(DataFile()), QByteArray("</Broken>"));
+    EXPECT_FALSE(QFile::exists(DataFile() + ".old"));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].icon, MessageBox::Icon::Stop);
+    EXPECT_TRUE(recorder.boxes[0].text.contains(DataFile()));
 }

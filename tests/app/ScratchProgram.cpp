@@ -24,7 +24,7 @@ ScratchProgram::ScratchProgram()
     qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());
     QDir(folder.path()).mkpath("program");
     QDir(folder.path()).mkpath("home");
-    programFile = folder.filePath("program/ordovan").toLocal8Bit();
+    SetProgramName(programName);
 }
 
 ScratchProgram::~ScratchProgram()
@@ -39,14 +39,30 @@ ScratchProgram::~ScratchProgram()
     TestApplication::Start();
 }
 
+QString ScratchProgram::DataFolder() const
+{
+    return folder.filePath("data/Quillfeather/Ordovan");
+}
+
 QString ScratchProgram::DataFile() const
 {
-    return folder.filePath("data/Quillfeather/Ordovan/ordovan.cfg");
+    return DataFolder() + "/" + programName + ".cfg";
 }
 
 QString ScratchProgram::DefaultsFile() const
 {
-    return folder.filePath("program/ordovan.cfg");
+    return folder.filePath("program/" + programName + ".cfg");
+}
+
+QString ScratchProgram::LogFile() const
+{
+    return folder.filePath("home/Documents/" + programName + ".log");
+}
+
+void ScratchProgram::SetProgramName(const QString& name)
+{
+    programName = name;
+    programFile = folder.filePath("program/" + name).toLocal8Bit();
 }
 
 void ScratchProgram::WriteDataFile(const PlanningModel& model) const
@@ -58,10 +74,12 @@ void ScratchProgram::WriteDataFile(const PlanningModel& model) const
     config.SaveFile(DataFile().toLocal8Bit().constData());
 }
 
-bool ScratchProgram::Run(const std::function<void(Ordovan&)>& whileRunning)
+bool ScratchProgram::Run(const std::function<void(Ordovan&)>& whileRunning, const std::function<void()>& beforeStart)
 {
     auto application = std::make_unique<Ordovan>(
         TestApplication::GetArgumentCount(), TestApplication::GetArguments(), programFile.constData());
+    if (beforeStart)
+        beforeStart();
     bool started = application->InitInstance();
     if (started && whileRunning)
         whileRunning(*application);

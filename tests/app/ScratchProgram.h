@@ -22,22 +22,30 @@ public:
     ScratchProgram(const ScratchProgram&) = delete;
     ScratchProgram& operator=(const ScratchProgram&) = delete;
 
+    QString DataFolder() const;
     QString DataFile() const;
     // The defaults file beside the program file.
     QString DefaultsFile() const;
+    // The log file in the documents folder.
+    QString LogFile() const;
+    // Names the program file, and so the data, defaults and log files, of
+    // the runs that follow ("ordovan" until then).
+    void SetProgramName(const QString& name);
     QString FilePath(const QString& name) const { return folder.filePath(name); }
 
     // Stores `model` as the data file of a program that has started before,
     // so that no first-run About box interrupts the run.
     void WriteDataFile(const PlanningModel& model) const;
 
-    // One run of the program: construction, InitInstance, what the test does
-    // while it runs, and destruction with its save. False when InitInstance
-    // refused to start.
-    bool Run(const std::function<void(Ordovan&)>& whileRunning = {});
+    // One run of the program: construction, what the test does before
+    // InitInstance (the application object exists then), InitInstance, what
+    // the test does while it runs, and destruction with its save. False when
+    // InitInstance refused to start.
+    bool Run(const std::function<void(Ordovan&)>& whileRunning = {}, const std::function<void()>& beforeStart = {});
 
 private:
     QTemporaryDir folder;
+    QString programName = "ordovan";
     QByteArray programFile;
     std::vector<std::pair<const char*, QByteArray>> savedEnvironment;
 };
