@@ -55,7 +55,8 @@ TEST(TimelineChartTest, HoldersAtOnceGetLanesOfTheirOwnAndTouchingOnesShareOne)
                     .Add(house.dayOff, { { house.wash, 405 } })
                     .Add(house.dayOff, { { house.wash, 415 } })
                     .Build();
-    const TimelineChart::Row& bathroom = TimelineChart(*plan).GetRows()[3];
+    const TimelineChart chart(*plan);
+    const TimelineChart::Row& bathroom = chart.GetRows()[3];
     EXPECT_EQ(bathroom.laneCount, 2);
     ASSERT_EQ(bathroom.blocks.size(), 3u);
     EXPECT_EQ(bathroom.blocks[1].lane, 1);
