@@ -44,7 +44,7 @@ void BenchmarkHousehold::AddPerson(int index, PlanRandom& random)
         Task* earlier = person->GetTasks().Get(random.Choose(number));
         SetGaps(*ModelBuilder::Precede(profile, earlier, task), random);
     }
-    computation.GetChosenProfiles().Add(profile);
+    computation.ChooseProfile(*profile);
 }
 
 void BenchmarkHousehold::SetGaps(PrecedentTask& entry, PlanRandom& random) const

@@ -167,7 +167,7 @@ private:
                 Adopt(relation->GetPrecedents(), std::make_unique<PrecedentTask>(previous))->SetMinimumTime(gap);
             previous = task;
         }
-        computation.GetChosenProfiles().Add(profile);
+        computation.ChooseProfile(*profile);
     }
 
     PlanningModel model;

@@ -24,11 +24,6 @@ namespace {
 // The window program's file, whatever this executable is called.
 constexpr const char* dataFileName = "ordovan.cfg";
 
-const char* const noPlansText = "Sorry, no matching plans were found. Either your task precedences\n"
-                                "are cyclic, so that it is not possible to find a plan, or your profiles are\n"
-                                "so complicated, that Ordovan did not find a matching plan this time.\n"
-                                "In the second case, simply retry the search.";
-
 std::string PathText(const toolbox::Path& path)
 {
     return path.ToString().get();
@@ -136,13 +131,14 @@ bool PlanTool::ChooseProfiles(const PlanToolOptions& options, PlanningModel& mod
             return Fail("no person '" + choice.person + "' in " + dataFile);
         if (!profile)
             return Fail("'" + choice.person + "' has no profile '" + choice.profile + "' in " + dataFile);
-        for (const Profile* chosen : computation.GetChosenProfiles()) {
-            if (chosen == profile)
-                return Fail("the profile '" + choice.profile + "' of '" + choice.person + "' is chosen twice");
-            if (chosen->GetOwner() == profile->GetOwner())
-                return Fail("'" + choice.person + "' has two profiles chosen; choose at most one per person");
+        switch (computation.ChooseProfile(*profile)) {
+        case PlanComputation::Choice::Chosen:
+            break;
+        case PlanComputation::Choice::AlreadyChosen:
+            return Fail("the profile '" + choice.profile + "' of '" + choice.person + "' is chosen twice");
+        case PlanComputation::Choice::PersonAlreadyChosen:
+            return Fail("'" + choice.person + "' has two profiles chosen; choose at most one per person");
         }
-        computation.GetChosenProfiles().Add(profile);
     }
     return true;
 }
@@ -152,7 +148,7 @@ int PlanTool::ComputeAndReport(const PlanToolOptions& options, const PlanComputa
     std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans
         = options.seed ? computation.ComputePlans(*options.seed) : computation.ComputePlans();
     if (plans->GetCount() == 0) {
-        std::fprintf(err, "%s\n", noPlansText);
+        std::fprintf(err, "%s\n", PlanComputation::NoPlansText);
         // A script reading JSON gets a document in every case.
         if (options.json)
             PlanReport::WriteJson(*plans, out);

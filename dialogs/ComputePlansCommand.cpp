@@ -26,11 +26,6 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-const char* const NoPlansText = "Sorry, no matching plans were found. Either your task precedences\n"
-                                "are cyclic, so that it is not possible to find a plan, or your profiles are\n"
-                                "so complicated, that Ordovan did not find a matching plan this time.\n"
-                                "In the second case, simply retry the search.";
-
 std::unique_ptr<toolbox::ArrayList<CompletePlan>> SearchUnderWaitCursor(const PlanComputation& computation)
 {
     WaitCursor waitCursor;
@@ -49,7 +44,7 @@ void ComputePlansCommand(QWidget* owner, PlanningModel& model)
     }
     const std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans = SearchUnderWaitCursor(computation);
     if (plans->GetCount() == 0) {
-        MessageBox::Show(owner, QString::fromLatin1(NoPlansText), MessageBox::Icon::Information);
+        MessageBox::Show(owner, QString::fromLatin1(PlanComputation::NoPlansText), MessageBox::Icon::Information);
         return;
     }
     CompletePlansDialog dialog(*plans, owner);

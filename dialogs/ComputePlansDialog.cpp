@@ -90,7 +90,7 @@ void ComputePlansDialog::RefillProfileTrees()
     availableTree->clear();
     requiredTree->clear();
     for (const Person* person : persons) {
-        if (Profile* chosen = FindChosenProfile(*person)) {
+        if (Profile* chosen = computation.FindChosenProfileOf(*person)) {
             QTreeWidgetItem* personNode = AddPersonNode(*requiredTree, *person);
             AddProfileNode(*personNode, chosen);
             personNode->setExpanded(true);
@@ -131,7 +131,7 @@ void ComputePlansDialog::OnAdd()
         MessageBox::Show(this, QStringLiteral("Please select a profile first."), MessageBox::Icon::Stop);
         return;
     }
-    computation.GetChosenProfiles().Add(profile);
+    computation.ChooseProfile(*profile);
     RefillProfileTrees();
 }
 
@@ -142,7 +142,7 @@ void ComputePlansDialog::OnRemove()
         MessageBox::Show(this, QStringLiteral("Please select a profile first."), MessageBox::Icon::Stop);
         return;
     }
-    computation.GetChosenProfiles().Remove(profile);
+    computation.RemoveChosenProfile(*profile);
     RefillProfileTrees();
 }
 
@@ -150,14 +150,4 @@ Profile* ComputePlansDialog::GetSelectedProfile(const QTreeWidget& tree) const
 {
     const QList<QTreeWidgetItem*> selected = tree.selectedItems();
     return selected.isEmpty() ? nullptr : ProfileOf(selected.first());
-}
-
-Profile* ComputePlansDialog::FindChosenProfile(const Person& person) const
-{
-    const toolbox::ArrayList<Profile>& chosen = computation.GetChosenProfiles();
-    for (Profile* profile : person.GetProfiles()) {
-        if (chosen.IndexOf(profile) >= 0)
-            return profile;
-    }
-    return nullptr;
 }

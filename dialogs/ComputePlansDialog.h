@@ -44,7 +44,6 @@ private:
     void OnAdd();
     void OnRemove();
     Profile* GetSelectedProfile(const QTreeWidget& tree) const;
-    Profile* FindChosenProfile(const Person& person) const;
 
     PlanComputation& computation;
     const toolbox::ArrayList<Person>& persons;

@@ -125,9 +125,8 @@ void TaskDialog::RefillResourceLists()
 {
     availableList->Clear();
     requiredList->Clear();
-    const toolbox::ArrayList<Resource>& required = task.GetRequiredResources();
     for (Resource* resource : resources) {
-        EntityList* list = required.Contains(resource) ? requiredList : availableList;
+        EntityList* list = task.Requires(*resource) ? requiredList : availableList;
         list->AddRow(resource, NameText::ToDisplay(resource->GetName()), ImageList::Resource);
     }
 }
@@ -139,7 +138,7 @@ void TaskDialog::OnAdd()
         return;
     }
     for (TreeItem* entity : availableList->GetSelectedEntities())
-        task.GetRequiredResources().Add(AsResource(entity));
+        task.Require(*AsResource(entity));
     RefillResourceLists();
     Force();
 }
@@ -151,7 +150,7 @@ void TaskDialog::OnRemove()
         return;
     }
     for (TreeItem* entity : requiredList->GetSelectedEntities())
-        task.GetRequiredResources().Remove(AsResource(entity));
+        task.StopRequiring(*AsResource(entity));
     RefillResourceLists();
     Force();
 }

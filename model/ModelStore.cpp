@@ -59,7 +59,7 @@ std::unique_ptr<Task> LoadTask(ConfigSection& section, Person& owner, const Plan
     task->SetName(section.GetName());
     ForEachSubsection(section.GetSection("RequiredResources"), [&](ConfigSection& required) {
         if (Resource* resource = FindLastNamed(model.GetResources(), required.GetName()))
-            task->GetRequiredResources().Add(resource);
+            task->Require(*resource);
     });
     return task;
 }

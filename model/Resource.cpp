@@ -22,7 +22,7 @@ bool Resource::Delete(PlanningModel& model)
         return false;
     for (Person* person : model.GetPersons()) {
         for (Task* task : person->GetTasks())
-            task->GetRequiredResources().Remove(this);
+            task->StopRequiring(*this);
     }
     return model.GetResources().Delete(this);
 }

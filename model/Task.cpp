@@ -46,6 +46,17 @@ Task::Task(Person* taskOwner)
 
 Task::~Task() = default;
 
+void Task::Require(Resource& resource)
+{
+    if (!Requires(resource))
+        requiredResources.Add(&resource);
+}
+
+void Task::StopRequiring(const Resource& resource)
+{
+    requiredResources.Remove(&resource);
+}
+
 void Task::InsertIntoTree(ModelTreeView& tree, TreeNodeHandle parent)
 {
     InsertOwnNode(tree, parent, TreeIcon::Task);

@@ -22,8 +22,16 @@ public:
 
     Person* GetOwner() const { return owner; }
 
-    toolbox::ArrayList<Resource>& GetRequiredResources() { return requiredResources; }
-    const toolbox::ArrayList<Resource>& GetRequiredResources() const { return requiredResources; }
+    // In the order they were required.
+    BorrowedList<Resource>& GetRequiredResources() { return requiredResources; }
+    const toolbox::ArrayList<Resource>& GetRequiredResources() const { return requiredResources.GetItems(); }
+    bool Requires(const Resource& resource) const { return requiredResources.Contains(&resource); }
+    // Appends `resource`, one of the model's resources, unless the task
+    // requires it already.
+    void Require(Resource& resource);
+    // Takes the first entry of `resource` out of the required resources; the
+    // resource itself stays in the model.
+    void StopRequiring(const Resource& resource);
 
     void InsertIntoTree(ModelTreeView& tree, TreeNodeHandle parent) override;
     // Also removes every relation of every profile that executes the task

@@ -81,7 +81,7 @@ std::int32_t MinuteByMinuteSearch::LatestEndTime() const
 }
 
 void MinuteByMinuteSearch::Scan(
-    const CompletePlan& attempt, std::int32_t minute, toolbox::ArrayList<PersonalPlan>& eligible, bool& busy)
+    const CompletePlan& attempt, std::int32_t minute, BorrowedList<PersonalPlan>& eligible, bool& busy)
 {
     AttemptQueries queries(attempt);
     eligible.RemoveAll();

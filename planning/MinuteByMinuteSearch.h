@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BorrowedList.h"
 #include "toolbox/ArrayList.h"
 
 #include <cstdint>
@@ -36,7 +37,7 @@ private:
     // The personal plans that are free at `minute` and have a candidate;
     // `busy` tells whether some plan starts after `minute`.
     static void Scan(
-        const CompletePlan& attempt, std::int32_t minute, toolbox::ArrayList<PersonalPlan>& eligible, bool& busy);
+        const CompletePlan& attempt, std::int32_t minute, BorrowedList<PersonalPlan>& eligible, bool& busy);
     void PlaceOneTask(const CompletePlan& attempt, PersonalPlan& plan, std::int32_t minute);
 
     const toolbox::ArrayList<Profile>& chosenProfiles;

@@ -40,10 +40,8 @@ protected:
     {
         PlanComputation computation;
         for (Profile* profile : chosen)
-            computation.GetChosenProfiles().Add(profile);
-        std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans = computation.ComputePlans(seed);
-        computation.GetChosenProfiles().RemoveAll();
-        return plans;
+            computation.ChooseProfile(*profile);
+        return computation.ComputePlans(seed);
     }
 
     // Every way of choosing one profile for each person.

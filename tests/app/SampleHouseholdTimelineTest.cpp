@@ -29,11 +29,10 @@ protected:
         ASSERT_TRUE(config.Parse(file.readAll().constData()));
         ModelStore::Load(model, config.GetRootSection());
         for (Person* person : model.GetPersons())
-            computation.GetChosenProfiles().Add(person->GetProfiles().GetLast());
+            computation.ChooseProfile(*person->GetProfiles().GetLast());
         plans = computation.ComputePlans(1);
         ASSERT_GT(plans->GetCount(), 0);
     }
-    void TearDown() override { computation.GetChosenProfiles().RemoveAll(); }
 
     toolbox::Config config;
     PlanningModel model;

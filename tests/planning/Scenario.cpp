@@ -14,7 +14,7 @@
 
 void Scenario::Choose(Profile* profile)
 {
-    computation.GetChosenProfiles().Add(profile);
+    computation.ChooseProfile(*profile);
 }
 
 std::unique_ptr<toolbox::ArrayList<CompletePlan>> Scenario::Compute(std::uint32_t seed) const

@@ -1,5 +1,7 @@
 #include "Scenario.h"
 
+#include "model/BorrowedList.h"
+#include "model/Profile.h"
 #include "planning/SearchIndex.h"
 
 #include <gtest/gtest.h>
@@ -96,8 +98,13 @@ TEST_F(SearchIndexOfAHousehold, StartsTheClockAtTheLatestEndTimeButNeverBelowMid
 
 TEST_F(SearchIndexOfAHousehold, GivesTheSameTaskInTwoChosenProfilesASlotInEach)
 {
-    scenario.Choose(scenario.AddProfile(anna, 600, { cook }));
-    SearchIndex index(scenario.computation.GetChosenProfiles());
+    // A computation never chooses two profiles of one person; the index is
+    // given them directly.
+    BorrowedList<Profile> chosen;
+    for (Profile* profile : scenario.computation.GetChosenProfiles())
+        chosen.Add(profile);
+    chosen.Add(scenario.AddProfile(anna, 600, { cook }));
+    SearchIndex index(chosen.GetItems());
 
     ASSERT_EQ(index.GetSlotCount(), 4);
     EXPECT_EQ(AsVector(index.GetRelationSlots(2)), (std::vector<int> { 3 }));
