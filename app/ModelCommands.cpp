@@ -87,10 +87,9 @@ void ModelCommands::DuplicateProfile()
         return;
     auto* profile = static_cast<Profile*>(entity);
     // The copy keeps the name and stays last until its person's profiles are sorted again.
-    Profile* copy = profile->Duplicate().release();
-    profile->GetOwner()->GetProfiles().Add(copy);
+    Profile& copy = profile->GetOwner()->AddProfile(profile->Duplicate());
     document.UpdateAllViews();
-    view.SelectEntity(*copy);
+    view.SelectEntity(copy);
 }
 
 void ModelCommands::Properties()
@@ -104,11 +103,10 @@ void ModelCommands::InsertPerson()
     auto person = std::make_unique<Person>();
     if (!EditProperties(*person))
         return;
-    Person* added = person.release();
-    model.GetPersons().Add(added);
+    Person& added = model.AddPerson(std::move(person));
     model.SortPersons();
     document.UpdateAllViews();
-    view.SelectEntity(*added);
+    view.SelectEntity(added);
 }
 
 void ModelCommands::InsertResource()
@@ -116,11 +114,10 @@ void ModelCommands::InsertResource()
     auto resource = std::make_unique<Resource>();
     if (!EditProperties(*resource))
         return;
-    Resource* added = resource.release();
-    model.GetResources().Add(added);
+    Resource& added = model.AddResource(std::move(resource));
     model.SortResources();
     document.UpdateAllViews();
-    view.SelectEntity(*added);
+    view.SelectEntity(added);
 }
 
 void ModelCommands::InsertTask()
@@ -131,11 +128,10 @@ void ModelCommands::InsertTask()
     auto task = std::make_unique<Task>(person);
     if (!EditProperties(*task))
         return;
-    Task* added = task.release();
-    person->GetTasks().Add(added);
+    Task& added = person->AddTask(std::move(task));
     person->SortTasks();
     document.UpdateAllViews();
-    view.SelectEntity(*added);
+    view.SelectEntity(added);
 }
 
 void ModelCommands::InsertProfile()
@@ -146,9 +142,8 @@ void ModelCommands::InsertProfile()
     auto profile = std::make_unique<Profile>(person);
     if (!EditProperties(*profile))
         return;
-    Profile* added = profile.release();
-    person->GetProfiles().Add(added);
+    Profile& added = person->AddProfile(std::move(profile));
     person->SortProfiles();
     document.UpdateAllViews();
-    view.SelectEntity(*added);
+    view.SelectEntity(added);
 }

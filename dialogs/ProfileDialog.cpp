@@ -33,17 +33,6 @@ Task* AsTask(TreeItem* entity)
     return static_cast<Task*>(entity);
 }
 
-void DeletePrecedentsNaming(PrecedenceRelation& relation, const Task* earlierTask)
-{
-    toolbox::ArrayList<PrecedentTask>& precedents = relation.GetPrecedents();
-    for (int index = 0; index < precedents.GetCount();) {
-        if (precedents.Get(index)->GetTask() == earlierTask)
-            precedents.DeleteAt(index);
-        else
-            ++index;
-    }
-}
-
 // Hours and minutes are taken without range checks, but their sum must not
 // leave the 32 bits of the stored minutes.
 std::int32_t EndTimeFrom(std::int32_t hours, std::int32_t minutes)
@@ -198,7 +187,7 @@ void ProfileDialog::RefillTaskLists()
     availableTasks->Clear();
     executedTasks->Clear();
     for (Task* task : profile.GetOwner()->GetTasks()) {
-        EntityList* list = FindRelation(task) ? executedTasks : availableTasks;
+        EntityList* list = profile.Executes(*task) ? executedTasks : availableTasks;
         list->AddRow(task, NameText::ToDisplay(task->GetName()), ImageList::Task);
     }
 }
@@ -228,11 +217,8 @@ void ProfileDialog::OnAddExecuted()
         ShowSelectTaskFirst();
         return;
     }
-    for (TreeItem* entity : availableTasks->GetSelectedEntities()) {
-        auto* relation = new PrecedenceRelation;
-        relation->SetTask(AsTask(entity));
-        profile.GetPrecedenceRelations().Add(relation);
-    }
+    for (TreeItem* entity : availableTasks->GetSelectedEntities())
+        profile.Execute(*AsTask(entity));
     RefillTaskLists();
     RefillPrecedentLists();
     Force();
@@ -245,24 +231,10 @@ void ProfileDialog::OnRemoveExecuted()
         return;
     }
     for (TreeItem* entity : executedTasks->GetSelectedEntities())
-        RemoveExecutedTask(AsTask(entity));
+        profile.StopExecuting(*AsTask(entity));
     RefillTaskLists();
     RefillPrecedentLists();
     Force();
-}
-
-void ProfileDialog::RemoveExecutedTask(const Task* task)
-{
-    toolbox::ArrayList<PrecedenceRelation>& relations = profile.GetPrecedenceRelations();
-    for (int index = 0; index < relations.GetCount();) {
-        PrecedenceRelation* relation = relations.Get(index);
-        if (relation->GetTask() == task) {
-            relations.DeleteAt(index);
-            continue;
-        }
-        DeletePrecedentsNaming(*relation, task);
-        ++index;
-    }
 }
 
 void ProfileDialog::OnAddPrecedent()
@@ -275,7 +247,7 @@ void ProfileDialog::OnAddPrecedent()
         return;
     }
     for (TreeItem* entity : candidatePrecedents->GetSelectedEntities())
-        relation->GetPrecedents().Add(new PrecedentTask(AsTask(entity)));
+        relation->AddPrecedent(*AsTask(entity));
     RefillPrecedentLists();
     Force();
 }
@@ -290,7 +262,7 @@ void ProfileDialog::OnRemovePrecedent()
         return;
     }
     for (TreeItem* entity : precedentTasks->GetSelectedEntities())
-        DeletePrecedentsNaming(*relation, AsTask(entity));
+        relation->DeletePrecedentsNaming(*AsTask(entity));
     RefillPrecedentLists();
     Force();
 }
@@ -299,7 +271,7 @@ void ProfileDialog::OnEditTiming()
 {
     const Task* executedTask = AsTask(executedTasks->GetFirstSelectedEntity());
     const Task* earlierTask = AsTask(precedentTasks->GetFirstSelectedEntity());
-    const PrecedenceRelation* relation = executedTask ? FindRelation(executedTask) : nullptr;
+    const PrecedenceRelation* relation = executedTask ? profile.FindRelation(*executedTask) : nullptr;
     PrecedentTask* entry = relation && earlierTask ? relation->FindPrecedent(earlierTask) : nullptr;
     if (!entry) {
         ShowSelectTaskFirst();
@@ -312,16 +284,7 @@ void ProfileDialog::OnEditTiming()
 PrecedenceRelation* ProfileDialog::FindSelectedRelation() const
 {
     TreeItem* selected = executedTasks->GetFirstSelectedEntity();
-    return selected ? FindRelation(AsTask(selected)) : nullptr;
-}
-
-PrecedenceRelation* ProfileDialog::FindRelation(const Task* executedTask) const
-{
-    for (PrecedenceRelation* relation : profile.GetPrecedenceRelations()) {
-        if (relation->GetTask() == executedTask)
-            return relation;
-    }
-    return nullptr;
+    return selected ? profile.FindRelation(*AsTask(selected)) : nullptr;
 }
 
 void ProfileDialog::ShowSelectTaskFirst()

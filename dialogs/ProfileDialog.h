@@ -48,8 +48,6 @@ private:
     void ConnectActions();
     // The relation of the first selected executed task, or null.
     PrecedenceRelation* FindSelectedRelation() const;
-    PrecedenceRelation* FindRelation(const Task* executedTask) const;
-    void RemoveExecutedTask(const Task* task);
     void ShowSelectTaskFirst();
 
     Profile& profile;

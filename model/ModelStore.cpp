@@ -31,12 +31,6 @@ template <typename T> T* FindLastNamed(const toolbox::ArrayList<T>& list, const 
     return nullptr;
 }
 
-template <typename T> void AddOwned(toolbox::ArrayList<T>& list, std::unique_ptr<T> item)
-{
-    list.Add(item.get());
-    item.release();
-}
-
 template <typename Visit> void ForEachSubsection(ConfigSection& section, Visit visit)
 {
     std::unique_ptr<toolbox::PointeredList> subsections = section.GetSubsections();
@@ -64,20 +58,16 @@ std::unique_ptr<Task> LoadTask(ConfigSection& section, Person& owner, const Plan
     return task;
 }
 
-std::unique_ptr<PrecedenceRelation> LoadRelation(ConfigSection& section, Task& task, const Person& owner)
+void LoadPrecedents(ConfigSection& section, PrecedenceRelation& relation, const Person& owner)
 {
-    auto relation = std::make_unique<PrecedenceRelation>();
-    relation->SetTask(&task);
     ForEachSubsection(section.GetSection("PrecedentTasks"), [&](ConfigSection& entry) {
         Task* earlier = FindLastNamed(owner.GetTasks(), entry.GetName());
         if (!earlier)
             return;
-        auto precedent = std::make_unique<PrecedentTask>(earlier);
-        precedent->SetMaximumTime(entry.GetLong("MaximumTime", PrecedentTask::NoMaximum));
-        precedent->SetMinimumTime(entry.GetLong("MinimumTime", PrecedentTask::NoMinimum));
-        AddOwned(relation->GetPrecedents(), std::move(precedent));
+        PrecedentTask& precedent = relation.AddPrecedent(*earlier);
+        precedent.SetMaximumTime(entry.GetLong("MaximumTime", PrecedentTask::NoMaximum));
+        precedent.SetMinimumTime(entry.GetLong("MinimumTime", PrecedentTask::NoMinimum));
     });
-    return relation;
 }
 
 std::unique_ptr<Profile> LoadProfile(ConfigSection& section, Person& owner)
@@ -89,7 +79,7 @@ std::unique_ptr<Profile> LoadProfile(ConfigSection& section, Person& owner)
         // A relation without its task could not be planned or shown.
         Task* task = FindLastNamed(owner.GetTasks(), relationSection.GetName());
         if (task)
-            AddOwned(profile->GetPrecedenceRelations(), LoadRelation(relationSection, *task, owner));
+            LoadPrecedents(relationSection, profile->Execute(*task), owner);
     });
     return profile;
 }
@@ -99,10 +89,10 @@ std::unique_ptr<Person> LoadPerson(ConfigSection& section, const PlanningModel& 
     auto person = std::make_unique<Person>();
     person->SetName(section.GetName());
     ForEachSubsection(section.GetSection("Tasks"),
-        [&](ConfigSection& taskSection) { AddOwned(person->GetTasks(), LoadTask(taskSection, *person, model)); });
+        [&](ConfigSection& taskSection) { person->AddTask(LoadTask(taskSection, *person, model)); });
     person->SortTasks();
     ForEachSubsection(section.GetSection("Profiles"),
-        [&](ConfigSection& profileSection) { AddOwned(person->GetProfiles(), LoadProfile(profileSection, *person)); });
+        [&](ConfigSection& profileSection) { person->AddProfile(LoadProfile(profileSection, *person)); });
     person->SortProfiles();
     return person;
 }
@@ -162,11 +152,11 @@ void SavePerson(const Person& person, ConfigSection& section, const StoredNames&
 void ModelStore::Load(PlanningModel& model, ConfigSection& root)
 {
     model.Clear();
-    ForEachSubsection(root.GetSection("Resources"),
-        [&](ConfigSection& section) { AddOwned(model.GetResources(), LoadResource(section)); });
+    ForEachSubsection(
+        root.GetSection("Resources"), [&](ConfigSection& section) { model.AddResource(LoadResource(section)); });
     model.SortResources();
-    ForEachSubsection(root.GetSection("Persons"),
-        [&](ConfigSection& section) { AddOwned(model.GetPersons(), LoadPerson(section, model)); });
+    ForEachSubsection(
+        root.GetSection("Persons"), [&](ConfigSection& section) { model.AddPerson(LoadPerson(section, model)); });
     model.SortPersons();
 }
 

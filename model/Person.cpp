@@ -6,6 +6,9 @@
 #include "model/Profile.h"
 #include "model/PropertyEditor.h"
 #include "model/Task.h"
+#include "toolbox/NewOwned.h"
+
+#include <cassert>
 
 Person::Person()
     : TreeItem("Person")
@@ -13,6 +16,22 @@ Person::Person()
 }
 
 Person::~Person() = default;
+
+Task& Person::AddTask(std::unique_ptr<Task> task)
+{
+    assert(task->GetOwner() == this && "a person holds only its own tasks");
+    Task& added = *task;
+    toolbox::AddOwned(tasks, std::move(task));
+    return added;
+}
+
+Profile& Person::AddProfile(std::unique_ptr<Profile> profile)
+{
+    assert(profile->GetOwner() == this && "a person holds only its own profiles");
+    Profile& added = *profile;
+    toolbox::AddOwned(profiles, std::move(profile));
+    return added;
+}
 
 void Person::SortTasks()
 {

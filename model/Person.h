@@ -3,6 +3,8 @@
 #include "model/TreeItem.h"
 #include "toolbox/ArrayList.h"
 
+#include <memory>
+
 class Profile;
 class Task;
 
@@ -18,6 +20,11 @@ public:
     const toolbox::ArrayList<Task>& GetTasks() const { return tasks; }
     toolbox::ArrayList<Profile>& GetProfiles() { return profiles; }
     const toolbox::ArrayList<Profile>& GetProfiles() const { return profiles; }
+
+    // Take over a new task or profile of this person and append it; the
+    // list is not sorted.
+    Task& AddTask(std::unique_ptr<Task> task);
+    Profile& AddProfile(std::unique_ptr<Profile> profile);
 
     void SortTasks();
     void SortProfiles();

@@ -4,12 +4,27 @@
 #include "model/ModelTreeView.h"
 #include "model/Person.h"
 #include "model/Resource.h"
+#include "toolbox/NewOwned.h"
 
 PlanningModel::PlanningModel() = default;
 
 PlanningModel::~PlanningModel()
 {
     Clear();
+}
+
+Person& PlanningModel::AddPerson(std::unique_ptr<Person> person)
+{
+    Person& added = *person;
+    toolbox::AddOwned(persons, std::move(person));
+    return added;
+}
+
+Resource& PlanningModel::AddResource(std::unique_ptr<Resource> resource)
+{
+    Resource& added = *resource;
+    toolbox::AddOwned(resources, std::move(resource));
+    return added;
 }
 
 void PlanningModel::SortPersons()

@@ -3,6 +3,8 @@
 #include "model/TreeNodeHandle.h"
 #include "toolbox/ArrayList.h"
 
+#include <memory>
+
 class ModelTreeView;
 class Person;
 class Resource;
@@ -20,6 +22,11 @@ public:
     const toolbox::ArrayList<Person>& GetPersons() const { return persons; }
     toolbox::ArrayList<Resource>& GetResources() { return resources; }
     const toolbox::ArrayList<Resource>& GetResources() const { return resources; }
+
+    // Take over a new person or resource and append it; the list is not
+    // sorted.
+    Person& AddPerson(std::unique_ptr<Person> person);
+    Resource& AddResource(std::unique_ptr<Resource> resource);
 
     void SortPersons();
     void SortResources();

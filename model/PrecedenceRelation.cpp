@@ -1,6 +1,7 @@
 #include "model/PrecedenceRelation.h"
 
 #include "model/PrecedentTask.h"
+#include "toolbox/NewOwned.h"
 
 PrecedenceRelation::PrecedenceRelation() = default;
 
@@ -15,14 +16,31 @@ PrecedentTask* PrecedenceRelation::FindPrecedent(const Task* earlierTask) const
     return nullptr;
 }
 
+PrecedentTask& PrecedenceRelation::AddPrecedent(Task& earlierTask)
+{
+    if (PrecedentTask* existing = FindPrecedent(&earlierTask))
+        return *existing;
+    auto entry = std::make_unique<PrecedentTask>(&earlierTask);
+    PrecedentTask& added = *entry;
+    toolbox::AddOwned(precedents, std::move(entry));
+    return added;
+}
+
+void PrecedenceRelation::DeletePrecedentsNaming(const Task& earlierTask)
+{
+    for (int index = 0; index < precedents.GetCount();) {
+        if (precedents.Get(index)->GetTask() == &earlierTask)
+            precedents.DeleteAt(index);
+        else
+            ++index;
+    }
+}
+
 std::unique_ptr<PrecedenceRelation> PrecedenceRelation::Copy() const
 {
     auto copy = std::make_unique<PrecedenceRelation>();
     copy->SetTask(task);
-    for (const PrecedentTask* entry : precedents) {
-        auto entryCopy = std::make_unique<PrecedentTask>(*entry);
-        copy->precedents.Add(entryCopy.get());
-        entryCopy.release();
-    }
+    for (const PrecedentTask* entry : precedents)
+        toolbox::AddOwned(copy->precedents, std::make_unique<PrecedentTask>(*entry));
     return copy;
 }

@@ -25,6 +25,11 @@ public:
 
     // The first entry whose earlier task is `earlierTask`, or null.
     PrecedentTask* FindPrecedent(const Task* earlierTask) const;
+    // The entry for `earlierTask`: a new one without bounds at the end of
+    // the list, or the one there is already.
+    PrecedentTask& AddPrecedent(Task& earlierTask);
+    // Deletes every entry whose earlier task is `earlierTask`.
+    void DeletePrecedentsNaming(const Task& earlierTask);
 
     // The same task with a copy of every precedent entry.
     std::unique_ptr<PrecedenceRelation> Copy() const;

@@ -5,6 +5,9 @@
 #include "model/PrecedenceRelation.h"
 #include "model/PropertyEditor.h"
 #include "model/Task.h"
+#include "toolbox/NewOwned.h"
+
+#include <cassert>
 
 Profile::Profile(Person* profileOwner)
     : TreeItem("Profile")
@@ -13,6 +16,40 @@ Profile::Profile(Person* profileOwner)
 }
 
 Profile::~Profile() = default;
+
+PrecedenceRelation* Profile::FindRelation(const Task& task) const
+{
+    for (PrecedenceRelation* relation : relations) {
+        if (relation->GetTask() == &task)
+            return relation;
+    }
+    return nullptr;
+}
+
+PrecedenceRelation& Profile::Execute(Task& task)
+{
+    assert(task.GetOwner() == owner && "a profile executes only its owner's tasks");
+    if (PrecedenceRelation* existing = FindRelation(task))
+        return *existing;
+    auto relation = std::make_unique<PrecedenceRelation>();
+    relation->SetTask(&task);
+    PrecedenceRelation& added = *relation;
+    toolbox::AddOwned(relations, std::move(relation));
+    return added;
+}
+
+void Profile::StopExecuting(const Task& task)
+{
+    for (int index = 0; index < relations.GetCount();) {
+        PrecedenceRelation* relation = relations.Get(index);
+        if (relation->GetTask() == &task) {
+            relations.DeleteAt(index);
+            continue;
+        }
+        relation->DeletePrecedentsNaming(task);
+        ++index;
+    }
+}
 
 std::int64_t Profile::GetTotalDuration() const
 {
@@ -29,11 +66,8 @@ std::unique_ptr<Profile> Profile::Duplicate() const
     auto copy = std::make_unique<Profile>(owner);
     copy->SetName(GetName());
     copy->SetEndTime(endTime);
-    for (const PrecedenceRelation* relation : relations) {
-        std::unique_ptr<PrecedenceRelation> relationCopy = relation->Copy();
-        copy->relations.Add(relationCopy.get());
-        relationCopy.release();
-    }
+    for (const PrecedenceRelation* relation : relations)
+        toolbox::AddOwned(copy->relations, relation->Copy());
     return copy;
 }
 

@@ -8,6 +8,7 @@
 
 class Person;
 class PrecedenceRelation;
+class Task;
 
 // A selection of its owner's tasks with an end time. The relations are the
 // selection: one per executed task, in the order they were added, never
@@ -27,6 +28,17 @@ public:
 
     toolbox::ArrayList<PrecedenceRelation>& GetPrecedenceRelations() { return relations; }
     const toolbox::ArrayList<PrecedenceRelation>& GetPrecedenceRelations() const { return relations; }
+
+    // The relation that executes `task`, or null when the profile does not.
+    PrecedenceRelation* FindRelation(const Task& task) const;
+    bool Executes(const Task& task) const { return FindRelation(task) != nullptr; }
+    // Makes the profile execute `task`, one of its owner's tasks: a new
+    // relation without precedents at the end of the list, or the relation
+    // that executes it already.
+    PrecedenceRelation& Execute(Task& task);
+    // Deletes the relation that executes `task` and, from every other
+    // relation, the precedent entries that name it.
+    void StopExecuting(const Task& task);
 
     // The sum of the durations of the executed tasks, in 64 bits so that
     // no sum of 32-bit durations can overflow.

@@ -3,40 +3,9 @@
 #include "model/ModelTreeView.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
-#include "model/PrecedenceRelation.h"
-#include "model/PrecedentTask.h"
 #include "model/Profile.h"
 #include "model/PropertyEditor.h"
 #include "model/Resource.h"
-
-namespace {
-
-void DeletePrecedentsNaming(PrecedenceRelation& relation, const Task* task)
-{
-    toolbox::ArrayList<PrecedentTask>& precedents = relation.GetPrecedents();
-    for (int index = 0; index < precedents.GetCount();) {
-        if (precedents.Get(index)->GetTask() == task)
-            precedents.DeleteAt(index);
-        else
-            ++index;
-    }
-}
-
-void ForgetTaskInProfile(Profile& profile, const Task* task)
-{
-    toolbox::ArrayList<PrecedenceRelation>& relations = profile.GetPrecedenceRelations();
-    for (int index = 0; index < relations.GetCount();) {
-        PrecedenceRelation* relation = relations.Get(index);
-        if (relation->GetTask() == task) {
-            relations.DeleteAt(index);
-        } else {
-            DeletePrecedentsNaming(*relation, task);
-            ++index;
-        }
-    }
-}
-
-} // namespace
 
 Task::Task(Person* taskOwner)
     : TreeItem("Task")
@@ -68,7 +37,7 @@ bool Task::Delete(PlanningModel& model)
         return false;
     for (Person* person : model.GetPersons()) {
         for (Profile* profile : person->GetProfiles())
-            ForgetTaskInProfile(*profile, this);
+            profile->StopExecuting(*this);
     }
     return owner->GetTasks().Delete(this);
 }

@@ -1,9 +1,9 @@
 #include "cli/PlanTool.h"
+
+#include "ModelBuilder.h"
 #include "model/ModelStore.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
-#include "model/PrecedenceRelation.h"
-#include "model/PrecedentTask.h"
 #include "model/Profile.h"
 #include "model/Task.h"
 #include "toolbox/Config.h"
@@ -58,47 +58,6 @@ int CountOf(const std::string& text, const std::string& part)
     return count;
 }
 
-Task* AddTask(Person& person, const char* name, int duration)
-{
-    auto* task = new Task(&person);
-    task->SetName(name);
-    task->SetDuration(duration);
-    person.GetTasks().Add(task);
-    return task;
-}
-
-PrecedenceRelation* Execute(Profile& profile, Task* task)
-{
-    auto* relation = new PrecedenceRelation();
-    relation->SetTask(task);
-    profile.GetPrecedenceRelations().Add(relation);
-    return relation;
-}
-
-void Precede(PrecedenceRelation& later, Task* earlier, int minimum = 0)
-{
-    auto* precedent = new PrecedentTask(earlier);
-    precedent->SetMinimumTime(minimum);
-    later.GetPrecedents().Add(precedent);
-}
-
-Profile* AddProfile(Person& person, const char* name, int endTime)
-{
-    auto* profile = new Profile(&person);
-    profile->SetName(name);
-    profile->SetEndTime(endTime);
-    person.GetProfiles().Add(profile);
-    return profile;
-}
-
-Person* AddPerson(PlanningModel& model, const char* name)
-{
-    auto* person = new Person();
-    person->SetName(name);
-    model.GetPersons().Add(person);
-    return person;
-}
-
 // A temporary home with its own data folder, so that no test touches the
 // real user's files.
 class PlanToolTest : public ::testing::Test {
@@ -127,13 +86,14 @@ protected:
     std::string WriteEveningModel(int minimumGap = 0, const char* file = "evening.cfg")
     {
         PlanningModel model;
-        Person* person = AddPerson(model, "Anna");
-        Task* a = AddTask(*person, "A", 30);
-        Task* b = AddTask(*person, "B", 60);
-        Profile* profile = AddProfile(*person, "Evening", 1080);
-        PrecedenceRelation* later = Execute(*profile, b);
-        Execute(*profile, a);
-        Precede(*later, a, minimumGap);
+        ModelBuilder build(model);
+        Person* person = build.AddPerson("Anna");
+        Task* a = ModelBuilder::AddTask(person, "A", 30);
+        Task* b = ModelBuilder::AddTask(person, "B", 60);
+        Profile* profile = ModelBuilder::AddProfile(person, "Evening", 1080);
+        PrecedenceRelation* later = ModelBuilder::Execute(profile, b);
+        ModelBuilder::Execute(profile, a);
+        ModelBuilder::Precede(later, a, minimumGap);
         return Save(model, home / file);
     }
 
@@ -200,11 +160,13 @@ TEST_F(PlanToolTest, PrintsTheEveningPlanAsJson)
 TEST_F(PlanToolTest, TheSameSeedGivesTheSameOutput)
 {
     PlanningModel model;
+    ModelBuilder build(model);
     for (const char* name : { "Anna", "Ben", "Clara" }) {
-        Person* person = AddPerson(model, name);
-        Profile* profile = AddProfile(*person, "Day", 600);
+        Person* person = build.AddPerson(name);
+        Profile* profile = ModelBuilder::AddProfile(person, "Day", 600);
         for (int i = 0; i < 4; ++i)
-            Execute(*profile, AddTask(*person, ("Task " + std::to_string(i)).c_str(), 10 + 5 * i));
+            ModelBuilder::Execute(
+                profile, ModelBuilder::AddTask(person, ("Task " + std::to_string(i)).c_str(), 10 + 5 * i));
     }
     std::string file = Save(model, home / "three.cfg");
     std::vector<std::string> arguments
@@ -238,11 +200,12 @@ TEST_F(PlanToolTest, NoPlanAsJsonPrintsAnEmptyPlanListAndExitsWithOne)
 TEST_F(PlanToolTest, ListsEveryPersonWithItsProfilesAndEndTimes)
 {
     PlanningModel model;
-    Person* ben = AddPerson(model, "Ben");
-    AddProfile(*ben, "School run", 475);
-    Person* anna = AddPerson(model, "Anna");
-    AddProfile(*anna, "Workday", 480);
-    AddProfile(*anna, "Late", -90);
+    ModelBuilder build(model);
+    Person* ben = build.AddPerson("Ben");
+    ModelBuilder::AddProfile(ben, "School run", 475);
+    Person* anna = build.AddPerson("Anna");
+    ModelBuilder::AddProfile(anna, "Workday", 480);
+    ModelBuilder::AddProfile(anna, "Late", -90);
     std::string file = Save(model, home / "list.cfg");
     Outcome outcome = RunTool({ "--config", file, "--list" });
     EXPECT_EQ(outcome.status, 0);
@@ -274,9 +237,10 @@ TEST_F(PlanToolTest, RefusesUnknownNamesAndDoubleChoicesNamingTheFile)
 TEST_F(PlanToolTest, RefusesTwoProfilesOfOnePerson)
 {
     PlanningModel model;
-    Person* anna = AddPerson(model, "Anna");
-    AddProfile(*anna, "Workday", 480);
-    AddProfile(*anna, "Day off", 600);
+    ModelBuilder build(model);
+    Person* anna = build.AddPerson("Anna");
+    ModelBuilder::AddProfile(anna, "Workday", 480);
+    ModelBuilder::AddProfile(anna, "Day off", 600);
     std::string file = Save(model, home / "two.cfg");
     Outcome outcome = RunTool({ "--config", file, "--profile", "Anna", "Workday", "--profile", "Anna", "Day off" });
     EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
@@ -354,12 +318,13 @@ TEST_F(PlanToolTest, AnUnreadableDataFileIsReportedAndLeftInPlace)
 TEST_F(PlanToolTest, EscapedAndNonAsciiNamesSurviveTheFileAndComeOutAsUtf8)
 {
     PlanningModel model;
-    Person* person = AddPerson(model, "J\xFCrgen <the \"first\"> \\ & Co");
-    Profile* profile = AddProfile(*person,
+    ModelBuilder build(model);
+    Person* person = build.AddPerson("J\xFCrgen <the \"first\"> \\ & Co");
+    Profile* profile = ModelBuilder::AddProfile(person,
         "Fr\xC3\xBChst\xC3\xBC"
         "ck\tearly",
         420);
-    Execute(*profile, AddTask(*person, "Caf\xE9 </>", 20));
+    ModelBuilder::Execute(profile, ModelBuilder::AddTask(person, "Caf\xE9 </>", 20));
     std::string file = Save(model, home / "names.cfg");
 
     Outcome outcome

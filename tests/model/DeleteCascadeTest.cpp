@@ -1,3 +1,4 @@
+#include "ModelBuilder.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/PrecedenceRelation.h"
@@ -7,6 +8,8 @@
 #include "model/Task.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -31,44 +34,22 @@ protected:
     {
         CountedTask::destroyed = 0;
         CountedProfile::destroyed = 0;
-        anna = new Person;
-        model.GetPersons().Add(anna);
-        bert = new Person;
-        model.GetPersons().Add(bert);
-        car = new Resource;
-        stove = new Resource;
-        model.GetResources().Add(car);
-        model.GetResources().Add(stove);
+        anna = build.AddPerson("Anna");
+        bert = build.AddPerson("Bert");
+        car = build.AddResource("Car");
+        stove = build.AddResource("Stove");
     }
 
-    Task* AddTask(Person* person)
-    {
-        auto* task = new CountedTask(person);
-        person->GetTasks().Add(task);
-        return task;
-    }
+    static Task* AddTask(Person* person) { return &person->AddTask(std::make_unique<CountedTask>(person)); }
 
-    Profile* AddProfile(Person* person)
-    {
-        auto* profile = new CountedProfile(person);
-        person->GetProfiles().Add(profile);
-        return profile;
-    }
+    static Profile* AddProfile(Person* person) { return &person->AddProfile(std::make_unique<CountedProfile>(person)); }
 
-    static PrecedenceRelation* Execute(Profile* profile, Task* task)
-    {
-        auto* relation = new PrecedenceRelation;
-        relation->SetTask(task);
-        profile->GetPrecedenceRelations().Add(relation);
-        return relation;
-    }
+    static PrecedenceRelation* Execute(Profile* profile, Task* task) { return ModelBuilder::Execute(profile, task); }
 
-    static void Precede(PrecedenceRelation* relation, Task* earlier)
-    {
-        relation->GetPrecedents().Add(new PrecedentTask(earlier));
-    }
+    static void Precede(PrecedenceRelation* relation, Task* earlier) { ModelBuilder::Precede(relation, earlier); }
 
     PlanningModel model;
+    ModelBuilder build { model };
     Person* anna;
     Person* bert;
     Resource* car;

@@ -1,4 +1,5 @@
-#include "StoreTestModel.h"
+#include "BuiltModel.h"
+#include "ModelDescription.h"
 
 #include "model/ModelStore.h"
 #include "model/Person.h"
@@ -30,7 +31,7 @@ public:
     {
     }
 
-    void Fill(StoreTestModel& built)
+    void Fill(BuiltModel& built)
     {
         std::vector<Resource*> resources;
         for (int i = Below(5); i > 0; --i)
@@ -64,7 +65,7 @@ private:
         return chosen;
     }
 
-    void AddProfile(StoreTestModel& built, Person* person, const std::vector<Task*>& tasks)
+    void AddProfile(BuiltModel& built, Person* person, const std::vector<Task*>& tasks)
     {
         Profile* profile = built.AddProfile(person, Name().c_str(), Below(1440));
         std::vector<Task*> executed = Some(tasks);
@@ -139,7 +140,7 @@ TEST(ModelStoreRoundTripTest, ModelsWithDistinctNamesComeBackEqual)
         for (int i = 0; i < 400; ++i)
             pool.push_back("n" + std::to_string(i) + (i % 3 == 0 ? " <x>/\\y" : ""));
         std::shuffle(pool.begin(), pool.end(), std::mt19937(seed));
-        StoreTestModel built;
+        BuiltModel built;
         // Taking names from the front of a shuffled pool keeps them distinct.
         ModelGenerator(seed, std::vector<std::string>(pool.begin(), pool.begin() + 1)).Fill(built);
         std::size_t next = 0;
@@ -164,7 +165,7 @@ TEST(ModelStoreRoundTripTest, ModelsWithEqualNamesKeepEveryEntityAndReference)
 {
     const std::vector<std::string> pool { "A", "a", "A (2)", "", "Morning", " x " };
     for (unsigned seed = 1; seed <= 300; ++seed) {
-        StoreTestModel built;
+        BuiltModel built;
         ModelGenerator(seed, pool).Fill(built);
         std::string text = SaveToText(built.model);
         PlanningModel loaded;

@@ -1,4 +1,5 @@
-#include "StoreTestModel.h"
+#include "BuiltModel.h"
+#include "ModelDescription.h"
 
 #include "model/ModelStore.h"
 #include "model/Person.h"
@@ -50,7 +51,7 @@ protected:
     }
 
     Config config;
-    StoreTestModel built;
+    BuiltModel built;
     PlanningModel loaded;
 };
 
@@ -260,7 +261,7 @@ TEST_F(ModelStoreTest, EqualProfileNamesNoLongerMergeWhenStored)
     std::unique_ptr<Profile> copy = morning->Duplicate();
     copy->SetEndTime(500);
     built.Execute(copy.get(), dress);
-    ann->GetProfiles().Add(copy.release());
+    ann->AddProfile(std::move(copy));
     SaveAndReload();
     ConfigSection& profiles = PersonSection("Ann").GetSection("Profiles");
     EXPECT_EQ(2, profiles.GetSectionCount());

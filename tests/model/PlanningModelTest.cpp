@@ -1,3 +1,4 @@
+#include "BuiltModel.h"
 #include "ModelFakes.h"
 
 #include "model/Person.h"
@@ -8,29 +9,21 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-template <typename T> T* AddNamed(toolbox::ArrayList<T>& list, T* item, const char* name)
-{
-    item->SetName(name);
-    list.Add(item);
-    return item;
-}
-
-} // namespace
+#include <memory>
 
 TEST(PlanningModel, SortAllOrdersEveryListByName)
 {
-    PlanningModel model;
-    AddNamed(model.GetResources(), new Resource, "banana");
-    AddNamed(model.GetResources(), new Resource, "Cherry");
-    AddNamed(model.GetResources(), new Resource, "apple");
-    Person* zoe = AddNamed(model.GetPersons(), new Person, "Zoe");
-    AddNamed(model.GetPersons(), new Person, "adam");
-    AddNamed(zoe->GetTasks(), new Task(zoe), "wash");
-    AddNamed(zoe->GetTasks(), new Task(zoe), "Cook");
-    AddNamed(zoe->GetProfiles(), new Profile(zoe), "weekday");
-    AddNamed(zoe->GetProfiles(), new Profile(zoe), "Sunday");
+    BuiltModel built;
+    PlanningModel& model = built.model;
+    built.AddResource("banana");
+    built.AddResource("Cherry");
+    built.AddResource("apple");
+    Person* zoe = built.AddPerson("Zoe");
+    built.AddPerson("adam");
+    built.AddTask(zoe, "wash");
+    built.AddTask(zoe, "Cook");
+    built.AddProfile(zoe, "weekday");
+    built.AddProfile(zoe, "Sunday");
 
     model.SortAll();
 
@@ -44,11 +37,12 @@ TEST(PlanningModel, SortAllOrdersEveryListByName)
 
 TEST(PlanningModel, InsertIntoTreeBuildsPersonsThenResourcesFolders)
 {
-    PlanningModel model;
-    Person* anna = AddNamed(model.GetPersons(), new Person, "Anna");
-    Task* cook = AddNamed(anna->GetTasks(), new Task(anna), "Cook");
-    Profile* weekday = AddNamed(anna->GetProfiles(), new Profile(anna), "Weekday");
-    Resource* car = AddNamed(model.GetResources(), new Resource, "Car");
+    BuiltModel built;
+    PlanningModel& model = built.model;
+    Person* anna = built.AddPerson("Anna");
+    Task* cook = built.AddTask(anna, "Cook");
+    Profile* weekday = built.AddProfile(anna, "Weekday");
+    Resource* car = built.AddResource("Car");
     FakeTreeView tree;
 
     model.InsertIntoTree(tree);
@@ -69,13 +63,40 @@ TEST(PlanningModel, InsertIntoTreeBuildsPersonsThenResourcesFolders)
 
 TEST(PlanningModel, ClearDestroysEveryEntity)
 {
-    PlanningModel model;
-    Person* anna = AddNamed(model.GetPersons(), new Person, "Anna");
-    Task* cook = AddNamed(anna->GetTasks(), new Task(anna), "Cook");
-    cook->GetRequiredResources().Add(AddNamed(model.GetResources(), new Resource, "Stove"));
+    BuiltModel built;
+    PlanningModel& model = built.model;
+    Person* anna = built.AddPerson("Anna");
+    built.AddTask(anna, "Cook", 0, { built.AddResource("Stove") });
 
     model.Clear();
 
     EXPECT_EQ(model.GetPersons().GetCount(), 0);
     EXPECT_EQ(model.GetResources().GetCount(), 0);
+}
+
+TEST(PlanningModel, AddingAppendsWithoutSorting)
+{
+    PlanningModel model;
+    model.AddPerson(std::make_unique<Person>()).SetName("Zoe");
+    Person& adam = model.AddPerson(std::make_unique<Person>());
+    model.AddResource(std::make_unique<Resource>()).SetName("Stove");
+    Resource& car = model.AddResource(std::make_unique<Resource>());
+
+    EXPECT_EQ(model.GetPersons().Get(1), &adam);
+    EXPECT_EQ(model.GetResources().Get(1), &car);
+}
+
+TEST(PlanningModel, APersonAppendsItsNewTasksAndProfilesWithoutSorting)
+{
+    Person anna;
+    ModelBuilder::AddTask(&anna, "Wash");
+    ModelBuilder::AddProfile(&anna, "Weekday");
+
+    Task& cook = anna.AddTask(std::make_unique<Task>(&anna));
+    Profile& sunday = anna.AddProfile(std::make_unique<Profile>(&anna));
+
+    ASSERT_EQ(anna.GetTasks().GetCount(), 2);
+    EXPECT_EQ(anna.GetTasks().Get(1), &cook);
+    ASSERT_EQ(anna.GetProfiles().GetCount(), 2);
+    EXPECT_EQ(anna.GetProfiles().Get(1), &sunday);
 }

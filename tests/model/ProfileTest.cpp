@@ -1,4 +1,6 @@
 #include "model/Profile.h"
+
+#include "ModelBuilder.h"
 #include "model/Person.h"
 #include "model/PrecedenceRelation.h"
 #include "model/PrecedentTask.h"
@@ -12,30 +14,12 @@ class ProfileTest : public ::testing::Test {
 protected:
     ProfileTest()
     {
-        shop = AddTask("Shop", 30);
-        cook = AddTask("Cook", 60);
-        profile = new Profile(&anna);
-        profile->SetName("Weekday");
-        profile->SetEndTime(1080);
-        anna.GetProfiles().Add(profile);
+        shop = ModelBuilder::AddTask(&anna, "Shop", 30);
+        cook = ModelBuilder::AddTask(&anna, "Cook", 60);
+        profile = ModelBuilder::AddProfile(&anna, "Weekday", 1080);
     }
 
-    Task* AddTask(const char* name, int duration)
-    {
-        auto* task = new Task(&anna);
-        task->SetName(name);
-        task->SetDuration(duration);
-        anna.GetTasks().Add(task);
-        return task;
-    }
-
-    PrecedenceRelation* Execute(Task* task)
-    {
-        auto* relation = new PrecedenceRelation;
-        relation->SetTask(task);
-        profile->GetPrecedenceRelations().Add(relation);
-        return relation;
-    }
+    PrecedenceRelation* Execute(Task* task) { return ModelBuilder::Execute(profile, task); }
 
     Person anna;
     Task* shop;
@@ -75,10 +59,7 @@ TEST_F(ProfileTest, DuplicateCopiesNameEndTimeOwnerAndRelationsInOrder)
 {
     Execute(shop);
     PrecedenceRelation* cooking = Execute(cook);
-    auto* entry = new PrecedentTask(shop);
-    entry->SetMinimumTime(5);
-    entry->SetMaximumTime(40);
-    cooking->GetPrecedents().Add(entry);
+    PrecedentTask* entry = ModelBuilder::Precede(cooking, shop, 5, 40);
 
     std::unique_ptr<Profile> copy = profile->Duplicate();
 
@@ -103,7 +84,7 @@ TEST_F(ProfileTest, DuplicateCopiesNameEndTimeOwnerAndRelationsInOrder)
 TEST_F(ProfileTest, ChangingABoundInTheDuplicateLeavesTheSourceAlone)
 {
     PrecedenceRelation* cooking = Execute(cook);
-    cooking->GetPrecedents().Add(new PrecedentTask(shop));
+    ModelBuilder::Precede(cooking, shop);
     std::unique_ptr<Profile> copy = profile->Duplicate();
 
     copy->GetPrecedenceRelations().Get(0)->GetPrecedents().Get(0)->SetMinimumTime(20);
@@ -116,9 +97,110 @@ TEST_F(ProfileTest, ChangingABoundInTheDuplicateLeavesTheSourceAlone)
 TEST_F(ProfileTest, FindPrecedentAnswersTheFirstEntryNamingTheTask)
 {
     PrecedenceRelation* cooking = Execute(cook);
-    auto* first = new PrecedentTask(shop);
-    cooking->GetPrecedents().Add(first);
-    cooking->GetPrecedents().Add(new PrecedentTask(shop));
+    PrecedentTask* first = ModelBuilder::Precede(cooking, shop);
+    ModelBuilder::Precede(cooking, shop);
     EXPECT_EQ(cooking->FindPrecedent(shop), first);
     EXPECT_EQ(cooking->FindPrecedent(cook), nullptr);
+}
+
+TEST_F(ProfileTest, ExecuteAppendsARelationWithoutPrecedents)
+{
+    Execute(cook);
+
+    PrecedenceRelation& shopping = profile->Execute(*shop);
+
+    ASSERT_EQ(profile->GetPrecedenceRelations().GetCount(), 2);
+    EXPECT_EQ(profile->GetPrecedenceRelations().Get(1), &shopping);
+    EXPECT_EQ(shopping.GetTask(), shop);
+    EXPECT_EQ(shopping.GetPrecedents().GetCount(), 0);
+    EXPECT_TRUE(profile->Executes(*shop));
+    EXPECT_EQ(profile->FindRelation(*shop), &shopping);
+}
+
+TEST_F(ProfileTest, ExecutingATaskAgainKeepsItsOneRelation)
+{
+    PrecedenceRelation* cooking = Execute(cook);
+    ModelBuilder::Precede(cooking, shop);
+
+    EXPECT_EQ(&profile->Execute(*cook), cooking);
+
+    EXPECT_EQ(profile->GetPrecedenceRelations().GetCount(), 1);
+    EXPECT_EQ(cooking->GetPrecedents().GetCount(), 1);
+}
+
+TEST_F(ProfileTest, StopExecutingAlsoRemovesTheTaskFromOtherPrecedentLists)
+{
+    Task* eat = ModelBuilder::AddTask(&anna, "Eat", 20);
+    Execute(shop);
+    PrecedenceRelation* cooking = Execute(cook);
+    ModelBuilder::Precede(cooking, shop);
+    PrecedenceRelation* eating = Execute(eat);
+    ModelBuilder::Precede(eating, shop);
+    ModelBuilder::Precede(eating, cook);
+
+    profile->StopExecuting(*shop);
+
+    ASSERT_EQ(profile->GetPrecedenceRelations().GetCount(), 2);
+    EXPECT_EQ(profile->GetPrecedenceRelations().Get(0), cooking);
+    EXPECT_EQ(cooking->GetPrecedents().GetCount(), 0);
+    ASSERT_EQ(eating->GetPrecedents().GetCount(), 1);
+    EXPECT_EQ(eating->GetPrecedents().Get(0)->GetTask(), cook);
+    EXPECT_FALSE(profile->Executes(*shop));
+    EXPECT_EQ(anna.GetTasks().IndexOf(shop), 0);
+}
+
+TEST_F(ProfileTest, StopExecutingRemovesEveryRelationOfTheTask)
+{
+    Execute(shop);
+    Execute(shop);
+    PrecedenceRelation* cooking = Execute(cook);
+
+    profile->StopExecuting(*shop);
+
+    ASSERT_EQ(profile->GetPrecedenceRelations().GetCount(), 1);
+    EXPECT_EQ(profile->GetPrecedenceRelations().Get(0), cooking);
+}
+
+TEST_F(ProfileTest, AddPrecedentAppendsAnEntryWithoutBounds)
+{
+    Task* eat = ModelBuilder::AddTask(&anna, "Eat", 20);
+    PrecedenceRelation* eating = Execute(eat);
+    ModelBuilder::Precede(eating, cook, 5, 40);
+
+    PrecedentTask& shopping = eating->AddPrecedent(*shop);
+
+    ASSERT_EQ(eating->GetPrecedents().GetCount(), 2);
+    EXPECT_EQ(eating->GetPrecedents().Get(1), &shopping);
+    EXPECT_EQ(shopping.GetTask(), shop);
+    EXPECT_EQ(shopping.GetMinimumTime(), 0);
+    EXPECT_EQ(shopping.GetMaximumTime(), 32767);
+}
+
+TEST_F(ProfileTest, AddingAPrecedentAgainKeepsTheEntryAndItsBounds)
+{
+    PrecedenceRelation* cooking = Execute(cook);
+    PrecedentTask* shopping = ModelBuilder::Precede(cooking, shop, 5, 40);
+
+    EXPECT_EQ(&cooking->AddPrecedent(*shop), shopping);
+
+    EXPECT_EQ(cooking->GetPrecedents().GetCount(), 1);
+    EXPECT_EQ(shopping->GetMinimumTime(), 5);
+}
+
+TEST_F(ProfileTest, DeletePrecedentsNamingLeavesTheOtherEntriesInOrder)
+{
+    Task* eat = ModelBuilder::AddTask(&anna, "Eat", 20);
+    Task* wash = ModelBuilder::AddTask(&anna, "Wash", 10);
+    PrecedenceRelation* eating = Execute(eat);
+    ModelBuilder::Precede(eating, shop);
+    ModelBuilder::Precede(eating, cook);
+    ModelBuilder::Precede(eating, shop);
+    ModelBuilder::Precede(eating, wash);
+
+    eating->DeletePrecedentsNaming(*shop);
+
+    ASSERT_EQ(eating->GetPrecedents().GetCount(), 2);
+    EXPECT_EQ(eating->GetPrecedents().Get(0)->GetTask(), cook);
+    EXPECT_EQ(eating->GetPrecedents().Get(1)->GetTask(), wash);
+    EXPECT_EQ(anna.GetTasks().IndexOf(shop), 0);
 }

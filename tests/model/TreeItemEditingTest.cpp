@@ -1,3 +1,4 @@
+#include "BuiltModel.h"
 #include "ModelFakes.h"
 
 #include "model/Person.h"
@@ -19,16 +20,13 @@ class TreeItemEditing : public ::testing::Test {
 protected:
     TreeItemEditing()
     {
-        anna = new Person;
-        anna->SetName("Anna");
-        bert = new Person;
-        bert->SetName("Bert");
-        model.GetPersons().Add(anna);
-        model.GetPersons().Add(bert);
+        anna = built.AddPerson("Anna");
+        bert = built.AddPerson("Bert");
         model.InsertIntoTree(tree);
     }
 
-    PlanningModel model;
+    BuiltModel built;
+    PlanningModel& model = built.model;
     FakeTreeView tree;
     Person* anna;
     Person* bert;
@@ -64,11 +62,8 @@ TEST_F(TreeItemEditing, CancelLeavesNodeAndOrderAlone)
 
 TEST_F(TreeItemEditing, EntityWithoutNodeIsOnlySorted)
 {
-    auto* task = new Task(anna);
-    task->SetName("Wash");
-    anna->GetTasks().Add(task);
-    auto* cook = new Task(anna);
-    anna->GetTasks().Add(cook);
+    built.AddTask(anna, "Wash");
+    Task* cook = built.AddTask(anna, "Task");
     FakePropertyEditor editor(EditOutcome::Ok);
     editor.onEdit = [](TreeItem& entity) { Rename(entity, "Cook"); };
 
@@ -81,12 +76,8 @@ TEST_F(TreeItemEditing, EntityWithoutNodeIsOnlySorted)
 
 TEST_F(TreeItemEditing, ProfileOkSortsOnlyItsOwnersProfiles)
 {
-    auto* late = new Profile(anna);
-    late->SetName("b");
-    auto* early = new Profile(anna);
-    early->SetName("c");
-    anna->GetProfiles().Add(late);
-    anna->GetProfiles().Add(early);
+    built.AddProfile(anna, "b");
+    Profile* early = built.AddProfile(anna, "c");
     FakePropertyEditor editor(EditOutcome::Ok);
     editor.onEdit = [](TreeItem& entity) { Rename(entity, "a"); };
 
@@ -99,12 +90,8 @@ TEST_F(TreeItemEditing, ProfileOkSortsOnlyItsOwnersProfiles)
 
 TEST_F(TreeItemEditing, ResourceOkResortsTheResources)
 {
-    auto* stove = new Resource;
-    stove->SetName("Stove");
-    auto* car = new Resource;
-    car->SetName("Car");
-    model.GetResources().Add(stove);
-    model.GetResources().Add(car);
+    built.AddResource("Stove");
+    Resource* car = built.AddResource("Car");
     FakePropertyEditor editor(EditOutcome::Ok);
 
     EXPECT_TRUE(car->EditProperties(model, editor, tree));
@@ -116,10 +103,8 @@ TEST_F(TreeItemEditing, ResourceOkResortsTheResources)
 TEST(TreeInsertion, PersonInsertsTasksAndProfilesFoldersUnderItsNode)
 {
     Person person;
-    auto* task = new Task(&person);
-    person.GetTasks().Add(task);
-    auto* profile = new Profile(&person);
-    person.GetProfiles().Add(profile);
+    Task* task = ModelBuilder::AddTask(&person, "Task");
+    Profile* profile = ModelBuilder::AddProfile(&person, "Profile");
     FakeTreeView tree;
     TreeNodeHandle parent = tree.InsertNode("Persons", 1, nullptr, nullptr);
 

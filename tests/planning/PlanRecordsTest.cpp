@@ -1,3 +1,4 @@
+#include "PlanBuilder.h"
 #include "Scenario.h"
 
 #include "model/Profile.h"
@@ -19,13 +20,6 @@ protected:
         shop = scenario.AddTask(anna, "Shop", 30);
         cook = scenario.AddTask(anna, "Cook", 60);
         day = scenario.AddProfile(anna, 1080, { shop, cook });
-    }
-
-    static void Place(PersonalPlan& plan, Task* task, std::int32_t start)
-    {
-        auto* execution = new TaskExecution(task);
-        execution->SetStartTime(start);
-        plan.GetExecutions().Add(execution);
     }
 
     Scenario scenario;
@@ -69,8 +63,8 @@ TEST_F(PlanRecords, EmptyPlanOfAnEmptyProfileHasNoDelay)
 TEST_F(PlanRecords, BackToBackTasksEndingAtTheEndTimeHaveNoDelay)
 {
     PersonalPlan plan(day);
-    Place(plan, shop, 990);
-    Place(plan, cook, 1020);
+    PlanBuilder::Place(plan, shop, 990);
+    PlanBuilder::Place(plan, cook, 1020);
     EXPECT_EQ(plan.GetStartTime(), 990);
     EXPECT_EQ(plan.GetDelay(), 0);
 }
@@ -78,16 +72,16 @@ TEST_F(PlanRecords, BackToBackTasksEndingAtTheEndTimeHaveNoDelay)
 TEST_F(PlanRecords, GapBetweenTasksCountsAsDelay)
 {
     PersonalPlan plan(day);
-    Place(plan, shop, 975);
-    Place(plan, cook, 1020);
+    PlanBuilder::Place(plan, shop, 975);
+    PlanBuilder::Place(plan, cook, 1020);
     EXPECT_EQ(plan.GetDelay(), 15);
 }
 
 TEST_F(PlanRecords, EndingEarlyCountsAsDelay)
 {
     PersonalPlan plan(day);
-    Place(plan, shop, 975);
-    Place(plan, cook, 1005);
+    PlanBuilder::Place(plan, shop, 975);
+    PlanBuilder::Place(plan, cook, 1005);
     EXPECT_EQ(plan.GetDelay(), 15);
 }
 
@@ -95,14 +89,8 @@ TEST_F(PlanRecords, TotalDelaySumsThePersonalPlans)
 {
     CompletePlan complete;
     EXPECT_EQ(complete.GetTotalDelay(), 0);
-    auto* first = new PersonalPlan(day);
-    Place(*first, shop, 980);
-    Place(*first, cook, 1020);
-    complete.GetPersonalPlans().Add(first);
-    auto* second = new PersonalPlan(day);
-    Place(*second, shop, 970);
-    Place(*second, cook, 1020);
-    complete.GetPersonalPlans().Add(second);
+    PlanBuilder::AddPersonalPlan(complete, day, { { shop, 980 }, { cook, 1020 } });
+    PlanBuilder::AddPersonalPlan(complete, day, { { shop, 970 }, { cook, 1020 } });
     EXPECT_EQ(complete.GetTotalDelay(), 30);
 }
 
@@ -110,10 +98,7 @@ TEST_F(PlanRecords, CompareByTotalDelayOrdersBySmallerDelayFirst)
 {
     CompletePlan none;
     CompletePlan some;
-    auto* personal = new PersonalPlan(day);
-    Place(*personal, shop, 980);
-    Place(*personal, cook, 1020);
-    some.GetPersonalPlans().Add(personal);
+    PlanBuilder::AddPersonalPlan(some, day, { { shop, 980 }, { cook, 1020 } });
     CompletePlan alsoNone;
     EXPECT_EQ(CompareByTotalDelay(&none, &some), -1);
     EXPECT_EQ(CompareByTotalDelay(&some, &none), 1);
@@ -123,8 +108,8 @@ TEST_F(PlanRecords, CompareByTotalDelayOrdersBySmallerDelayFirst)
 TEST_F(PlanRecords, FindExecutionAnswersTheFirstOfATask)
 {
     PersonalPlan plan(day);
-    Place(plan, shop, 900);
-    Place(plan, shop, 950);
+    PlanBuilder::Place(plan, shop, 900);
+    PlanBuilder::Place(plan, shop, 950);
     EXPECT_EQ(plan.FindExecution(shop)->GetStartTime(), 900);
     EXPECT_EQ(plan.FindExecution(cook), nullptr);
 }
@@ -134,7 +119,7 @@ TEST_F(PlanRecords, DelayBeyondThirtyTwoBitsIsExactAndShownAtTheNearestThirtyTwo
     shop->SetDuration(-2147483647 - 1);
     cook->SetDuration(-2147483647 - 1);
     PersonalPlan plan(day);
-    Place(plan, shop, 0);
+    PlanBuilder::Place(plan, shop, 0);
     EXPECT_EQ(plan.GetExactDelay(), std::int64_t { 1080 } + 4294967296);
     EXPECT_EQ(plan.GetDelay(), 2147483647);
 
@@ -149,17 +134,11 @@ TEST_F(PlanRecords, TotalDelayIsSummedExactlyAndRanksByTheExactSum)
 {
     shop->SetDuration(-2147483647 - 1);
     cook->SetDuration(0);
-    auto* large = new PersonalPlan(day);
-    Place(*large, shop, 0);
     CompletePlan twice;
-    twice.GetPersonalPlans().Add(large);
-    auto* again = new PersonalPlan(day);
-    Place(*again, shop, 0);
-    twice.GetPersonalPlans().Add(again);
+    PlanBuilder::AddPersonalPlan(twice, day, { { shop, 0 } });
+    PlanBuilder::AddPersonalPlan(twice, day, { { shop, 0 } });
     CompletePlan once;
-    auto* single = new PersonalPlan(day);
-    Place(*single, shop, 0);
-    once.GetPersonalPlans().Add(single);
+    PlanBuilder::AddPersonalPlan(once, day, { { shop, 0 } });
 
     EXPECT_EQ(twice.GetExactTotalDelay(), 2 * (std::int64_t { 1080 } + 2147483648));
     EXPECT_EQ(twice.GetTotalDelay(), 2147483647);

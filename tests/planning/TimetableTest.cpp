@@ -1,5 +1,6 @@
 #include "planning/Timetable.h"
 
+#include "PlanBuilder.h"
 #include "Scenario.h"
 #include "model/Profile.h"
 #include "planning/PersonalPlan.h"
@@ -16,13 +17,6 @@ std::string Clock(std::int32_t minutes)
     char text[Timetable::clockTextSize];
     Timetable::FormatClock(minutes, text);
     return text;
-}
-
-void Place(PersonalPlan& plan, Task* task, std::int32_t start)
-{
-    auto* execution = new TaskExecution(task);
-    execution->SetStartTime(start);
-    plan.GetExecutions().Add(execution);
 }
 
 class TimetableTest : public ::testing::Test {
@@ -59,8 +53,8 @@ TEST_F(TimetableTest, AnEmptyPlanHasNoRows)
 
 TEST_F(TimetableTest, TasksBackToBackHaveNoPause)
 {
-    Place(plan, breakfast, 480);
-    Place(plan, bus, 510);
+    PlanBuilder::Place(plan, breakfast, 480);
+    PlanBuilder::Place(plan, bus, 510);
     auto rows = Timetable::RowsOf(plan);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].task, breakfast);
@@ -70,8 +64,8 @@ TEST_F(TimetableTest, TasksBackToBackHaveNoPause)
 
 TEST_F(TimetableTest, AGapBecomesAPauseFromTheEndOfThePreviousTask)
 {
-    Place(plan, breakfast, 480);
-    Place(plan, bus, 540);
+    PlanBuilder::Place(plan, breakfast, 480);
+    PlanBuilder::Place(plan, bus, 540);
     auto rows = Timetable::RowsOf(plan);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].task, nullptr);

@@ -7,6 +7,9 @@
 #include "model/Profile.h"
 #include "model/Resource.h"
 #include "model/Task.h"
+#include "toolbox/NewOwned.h"
+
+#include <memory>
 
 ModelBuilder::ModelBuilder(PlanningModel& model)
     : model(model)
@@ -15,63 +18,68 @@ ModelBuilder::ModelBuilder(PlanningModel& model)
 
 Person* ModelBuilder::AddPerson(const char* name)
 {
-    auto* person = new Person;
+    auto person = std::make_unique<Person>();
     person->SetName(name);
-    model.GetPersons().Add(person);
-    return person;
+    return &model.AddPerson(std::move(person));
 }
 
 Resource* ModelBuilder::AddResource(const char* name, std::int32_t amount)
 {
-    auto* resource = new Resource;
+    auto resource = std::make_unique<Resource>();
     resource->SetName(name);
     resource->SetAmount(amount);
-    model.GetResources().Add(resource);
-    return resource;
+    return &model.AddResource(std::move(resource));
 }
 
 Task* ModelBuilder::AddTask(
     Person* person, const char* name, std::int32_t duration, std::initializer_list<Resource*> resources)
 {
-    auto* task = new Task(person);
+    auto task = std::make_unique<Task>(person);
     task->SetName(name);
     task->SetDuration(duration);
     for (Resource* resource : resources)
         task->GetRequiredResources().Add(resource);
-    person->GetTasks().Add(task);
-    return task;
+    return &person->AddTask(std::move(task));
 }
 
 Profile* ModelBuilder::AddProfile(
     Person* person, const char* name, std::int32_t endTime, std::initializer_list<Task*> tasks)
 {
-    auto* profile = new Profile(person);
-    profile->SetName(name);
-    profile->SetEndTime(endTime);
-    person->GetProfiles().Add(profile);
+    auto built = std::make_unique<Profile>(person);
+    built->SetName(name);
+    built->SetEndTime(endTime);
+    Profile* profile = &person->AddProfile(std::move(built));
     for (Task* task : tasks)
         Execute(profile, task);
     return profile;
 }
 
-void ModelBuilder::Execute(Profile* profile, Task* task)
+PrecedenceRelation* ModelBuilder::Execute(Profile* profile, Task* task)
 {
-    auto* relation = new PrecedenceRelation;
+    auto relation = std::make_unique<PrecedenceRelation>();
     relation->SetTask(task);
-    profile->GetPrecedenceRelations().Add(relation);
+    PrecedenceRelation* added = relation.get();
+    toolbox::AddOwned(profile->GetPrecedenceRelations(), std::move(relation));
+    return added;
 }
 
 PrecedentTask* ModelBuilder::Precede(
     Profile* profile, Task* earlier, Task* later, std::int32_t minimum, std::int32_t maximum)
 {
     for (PrecedenceRelation* relation : profile->GetPrecedenceRelations()) {
-        if (relation->GetTask() != later)
-            continue;
-        auto* entry = new PrecedentTask(earlier);
-        entry->SetMinimumTime(minimum);
-        entry->SetMaximumTime(maximum);
-        relation->GetPrecedents().Add(entry);
-        return entry;
+        if (relation->GetTask() == later)
+            return Precede(relation, earlier, minimum, maximum);
     }
     return nullptr;
+}
+
+PrecedentTask* ModelBuilder::Precede(
+    PrecedenceRelation* relation, Task* earlier, std::int32_t minimum, std::int32_t maximum)
+{
+    auto entry = std::make_unique<PrecedentTask>(earlier);
+    entry->SetMinimumTime(minimum);
+    entry->SetMaximumTime(maximum);
+    PrecedentTask* added = entry.get();
+    toolbox::AddOwned(relation->GetPrecedents(), std::move(entry));
+    return added;
 }

@@ -1,21 +1,19 @@
 #include "PlanBuilder.h"
 
+#include "model/PrecedenceRelation.h"
+#include "model/Profile.h"
+#include "model/Task.h"
 #include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
 #include "planning/TaskExecution.h"
+#include "toolbox/NewOwned.h"
 
 PlanBuilder::PlanBuilder() = default;
 PlanBuilder::~PlanBuilder() = default;
 
 PlanBuilder& PlanBuilder::Add(Profile* profile, std::initializer_list<Placement> placements)
 {
-    auto plan = std::make_unique<PersonalPlan>(profile);
-    for (const Placement& placement : placements) {
-        auto* execution = new TaskExecution(placement.task);
-        execution->SetStartTime(placement.start);
-        plan->GetExecutions().Add(execution);
-    }
-    personalPlans.push_back(std::move(plan));
+    personalPlans.push_back(MakePlan(profile, placements));
     return *this;
 }
 
@@ -23,7 +21,50 @@ std::unique_ptr<CompletePlan> PlanBuilder::Build()
 {
     auto plan = std::make_unique<CompletePlan>();
     for (std::unique_ptr<PersonalPlan>& personal : personalPlans)
-        plan->GetPersonalPlans().Add(personal.release());
+        toolbox::AddOwned(plan->GetPersonalPlans(), std::move(personal));
     personalPlans.clear();
     return plan;
+}
+
+TaskExecution* PlanBuilder::Place(PersonalPlan& plan, Task* task, std::int32_t start)
+{
+    auto execution = std::make_unique<TaskExecution>(task);
+    execution->SetStartTime(start);
+    TaskExecution* placed = execution.get();
+    toolbox::AddOwned(plan.GetExecutions(), std::move(execution));
+    return placed;
+}
+
+std::unique_ptr<PersonalPlan> PlanBuilder::MakePlan(Profile* profile, std::initializer_list<Placement> placements)
+{
+    auto plan = std::make_unique<PersonalPlan>(profile);
+    for (const Placement& placement : placements)
+        Place(*plan, placement.task, placement.start);
+    return plan;
+}
+
+PersonalPlan* PlanBuilder::AddPersonalPlan(
+    CompletePlan& plan, Profile* profile, std::initializer_list<Placement> placements)
+{
+    std::unique_ptr<PersonalPlan> personal = MakePlan(profile, placements);
+    PersonalPlan* added = personal.get();
+    toolbox::AddOwned(plan.GetPersonalPlans(), std::move(personal));
+    return added;
+}
+
+CompletePlan* PlanBuilder::AddCompletePlan(
+    toolbox::ArrayList<CompletePlan>& plans, std::initializer_list<std::pair<Profile*, std::int32_t>> delays)
+{
+    auto plan = std::make_unique<CompletePlan>();
+    for (const auto& [profile, delay] : delays) {
+        PersonalPlan* personal = AddPersonalPlan(*plan, profile);
+        std::int32_t start = profile->GetEndTime() - delay - profile->GetTotalDuration();
+        for (const PrecedenceRelation* relation : profile->GetPrecedenceRelations()) {
+            Place(*personal, relation->GetTask(), start);
+            start += relation->GetTask()->GetDuration();
+        }
+    }
+    CompletePlan* added = plan.get();
+    toolbox::AddOwned(plans, std::move(plan));
+    return added;
 }

@@ -1,6 +1,7 @@
-#include "StoreTestModel.h"
+#include "ModelDescription.h"
 
 #include "model/Person.h"
+#include "model/PlanningModel.h"
 #include "model/PrecedenceRelation.h"
 #include "model/PrecedentTask.h"
 #include "model/Profile.h"
@@ -9,59 +10,6 @@
 
 #include <algorithm>
 #include <vector>
-
-Resource* StoreTestModel::AddResource(const char* name, std::int32_t amount)
-{
-    auto* resource = new Resource;
-    resource->SetName(name);
-    resource->SetAmount(amount);
-    model.GetResources().Add(resource);
-    return resource;
-}
-
-Person* StoreTestModel::AddPerson(const char* name)
-{
-    auto* person = new Person;
-    person->SetName(name);
-    model.GetPersons().Add(person);
-    return person;
-}
-
-Task* StoreTestModel::AddTask(Person* person, const char* name, std::int32_t duration)
-{
-    auto* task = new Task(person);
-    task->SetName(name);
-    task->SetDuration(duration);
-    person->GetTasks().Add(task);
-    return task;
-}
-
-Profile* StoreTestModel::AddProfile(Person* person, const char* name, std::int32_t endTime)
-{
-    auto* profile = new Profile(person);
-    profile->SetName(name);
-    profile->SetEndTime(endTime);
-    person->GetProfiles().Add(profile);
-    return profile;
-}
-
-PrecedenceRelation* StoreTestModel::Execute(Profile* profile, Task* task)
-{
-    auto* relation = new PrecedenceRelation;
-    relation->SetTask(task);
-    profile->GetPrecedenceRelations().Add(relation);
-    return relation;
-}
-
-PrecedentTask* StoreTestModel::Precede(
-    PrecedenceRelation* relation, Task* earlier, std::int32_t minimum, std::int32_t maximum)
-{
-    auto* precedent = new PrecedentTask(earlier);
-    precedent->SetMinimumTime(minimum);
-    precedent->SetMaximumTime(maximum);
-    relation->GetPrecedents().Add(precedent);
-    return precedent;
-}
 
 namespace {
 
