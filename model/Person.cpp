@@ -20,17 +20,13 @@ Person::~Person() = default;
 Task& Person::AddTask(std::unique_ptr<Task> task)
 {
     assert(task->GetOwner() == this && "a person holds only its own tasks");
-    Task& added = *task;
-    toolbox::AddOwned(tasks, std::move(task));
-    return added;
+    return toolbox::AddOwned(tasks, std::move(task));
 }
 
 Profile& Person::AddProfile(std::unique_ptr<Profile> profile)
 {
     assert(profile->GetOwner() == this && "a person holds only its own profiles");
-    Profile& added = *profile;
-    toolbox::AddOwned(profiles, std::move(profile));
-    return added;
+    return toolbox::AddOwned(profiles, std::move(profile));
 }
 
 void Person::SortTasks()

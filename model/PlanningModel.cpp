@@ -15,16 +15,12 @@ PlanningModel::~PlanningModel()
 
 Person& PlanningModel::AddPerson(std::unique_ptr<Person> person)
 {
-    Person& added = *person;
-    toolbox::AddOwned(persons, std::move(person));
-    return added;
+    return toolbox::AddOwned(persons, std::move(person));
 }
 
 Resource& PlanningModel::AddResource(std::unique_ptr<Resource> resource)
 {
-    Resource& added = *resource;
-    toolbox::AddOwned(resources, std::move(resource));
-    return added;
+    return toolbox::AddOwned(resources, std::move(resource));
 }
 
 void PlanningModel::SortPersons()

@@ -20,10 +20,7 @@ PrecedentTask& PrecedenceRelation::AddPrecedent(Task& earlierTask)
 {
     if (PrecedentTask* existing = FindPrecedent(&earlierTask))
         return *existing;
-    auto entry = std::make_unique<PrecedentTask>(&earlierTask);
-    PrecedentTask& added = *entry;
-    toolbox::AddOwned(precedents, std::move(entry));
-    return added;
+    return toolbox::AddOwned(precedents, std::make_unique<PrecedentTask>(&earlierTask));
 }
 
 void PrecedenceRelation::DeletePrecedentsNaming(const Task& earlierTask)

@@ -33,9 +33,7 @@ PrecedenceRelation& Profile::Execute(Task& task)
         return *existing;
     auto relation = std::make_unique<PrecedenceRelation>();
     relation->SetTask(&task);
-    PrecedenceRelation& added = *relation;
-    toolbox::AddOwned(relations, std::move(relation));
-    return added;
+    return toolbox::AddOwned(relations, std::move(relation));
 }
 
 void Profile::StopExecuting(const Task& task)

@@ -1,6 +1,7 @@
 #include "model/StoredNames.h"
 
 #include "model/TreeItem.h"
+#include "toolbox/NewOwned.h"
 #include "toolbox/StringKeyHashMap.h"
 
 #include <memory>
@@ -16,11 +17,8 @@ using NameUses = toolbox::StringKeyHashMap<NameUse>;
 
 void Reserve(NameUses& uses, const char* name)
 {
-    if (uses.Get(name))
-        return;
-    auto use = std::make_unique<NameUse>();
-    uses.Put(name, use.get());
-    use.release();
+    if (!uses.Get(name))
+        toolbox::PutOwned(uses, name, std::make_unique<NameUse>());
 }
 
 toolbox::String NumberedName(const char* name, int number)
@@ -52,8 +50,7 @@ void StoredNames::AssignNames()
             Reserve(uses, candidate.GetText());
         }
         Reserve(given, stored->GetText());
-        names.Add(stored.get());
-        stored.release();
+        toolbox::AddOwned(names, std::move(stored));
     }
 }
 

@@ -35,9 +35,7 @@ void CommandLine::DeclareOption(const char* name, int argumentCount)
 {
     name = OrEmpty(name);
     options.Remove(name);
-    auto option = NewOwned<Option>(name, argumentCount);
-    options.Put(name, option.get());
-    option.release();
+    PutOwned(options, name, NewOwned<Option>(name, argumentCount));
 }
 
 void CommandLine::Parse(int argumentCount, const char* const* argumentVector)
@@ -55,8 +53,7 @@ void CommandLine::Parse(int argumentCount, const char* const* argumentVector)
         if (!option) {
             auto met = NewOwned<Option>(argument, 0);
             met->present = true;
-            options.Put(argument, met.get());
-            met.release();
+            PutOwned(options, argument, std::move(met));
             continue;
         }
         option->values.DeleteAll();

@@ -3,6 +3,7 @@
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigText.h"
 #include "toolbox/ConfigWriter.h"
+#include "toolbox/NewOwned.h"
 #include "toolbox/StringKeyHashMap.h"
 
 namespace toolbox {
@@ -37,18 +38,14 @@ ConfigSection& ConfigSection::GetSection(const char* sectionName)
 {
     if (ConfigSection* found = sections->Get(sectionName))
         return *found;
-    auto created = std::make_unique<ConfigSection>(sectionName);
-    sections->Put(sectionName, created.get());
-    return *created.release();
+    return PutOwned(*sections, sectionName, std::make_unique<ConfigSection>(sectionName));
 }
 
 ConfigParameter& ConfigSection::GetParameter(const char* parameterName)
 {
     if (ConfigParameter* found = parameters->Get(parameterName))
         return *found;
-    auto created = std::make_unique<ConfigParameter>();
-    parameters->Put(parameterName, created.get());
-    return *created.release();
+    return PutOwned(*parameters, parameterName, std::make_unique<ConfigParameter>());
 }
 
 bool ConfigSection::GetBool(const char* parameterName, bool defaultValue)
@@ -77,8 +74,7 @@ const char* ConfigSection::GetString(const char* parameterName, const char* defa
     // default leaves no half-made parameter behind.
     auto created = std::make_unique<ConfigParameter>();
     created->SetString(defaultValue);
-    parameters->Put(parameterName, created.get());
-    return created.release()->AsString();
+    return PutOwned(*parameters, parameterName, std::move(created)).AsString();
 }
 
 void ConfigSection::RemoveSection(const char* sectionName)

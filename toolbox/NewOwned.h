@@ -18,12 +18,20 @@ template <typename T, typename... Arguments> std::unique_ptr<T> NewOwned(Argumen
     return object;
 }
 
-// Hands a new object to a container that takes ownership; the object is
-// freed again when the container cannot take it.
-template <typename Container, typename T> void AddOwned(Container& container, std::unique_ptr<T> object)
+// The one way to hand a new object to a container that takes ownership:
+// the object is freed again when the container cannot take it. Answers the
+// object, which the container now owns.
+template <typename Container, typename T> T& AddOwned(Container& container, std::unique_ptr<T> object)
 {
     container.Add(object.get());
-    object.release();
+    return *object.release();
+}
+
+// The same for a map that owns its values.
+template <typename Map, typename Key, typename T> T& PutOwned(Map& map, Key key, std::unique_ptr<T> object)
+{
+    map.Put(key, object.get());
+    return *object.release();
 }
 
 } // namespace toolbox

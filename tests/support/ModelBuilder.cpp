@@ -58,9 +58,7 @@ PrecedenceRelation* ModelBuilder::Execute(Profile* profile, Task* task)
 {
     auto relation = std::make_unique<PrecedenceRelation>();
     relation->SetTask(task);
-    PrecedenceRelation* added = relation.get();
-    toolbox::AddOwned(profile->GetPrecedenceRelations(), std::move(relation));
-    return added;
+    return &toolbox::AddOwned(profile->GetPrecedenceRelations(), std::move(relation));
 }
 
 PrecedentTask* ModelBuilder::Precede(
@@ -79,7 +77,5 @@ PrecedentTask* ModelBuilder::Precede(
     auto entry = std::make_unique<PrecedentTask>(earlier);
     entry->SetMinimumTime(minimum);
     entry->SetMaximumTime(maximum);
-    PrecedentTask* added = entry.get();
-    toolbox::AddOwned(relation->GetPrecedents(), std::move(entry));
-    return added;
+    return &toolbox::AddOwned(relation->GetPrecedents(), std::move(entry));
 }

@@ -30,9 +30,7 @@ TaskExecution* PlanBuilder::Place(PersonalPlan& plan, Task* task, std::int32_t s
 {
     auto execution = std::make_unique<TaskExecution>(task);
     execution->SetStartTime(start);
-    TaskExecution* placed = execution.get();
-    toolbox::AddOwned(plan.GetExecutions(), std::move(execution));
-    return placed;
+    return &toolbox::AddOwned(plan.GetExecutions(), std::move(execution));
 }
 
 std::unique_ptr<PersonalPlan> PlanBuilder::MakePlan(Profile* profile, std::initializer_list<Placement> placements)
@@ -46,10 +44,7 @@ std::unique_ptr<PersonalPlan> PlanBuilder::MakePlan(Profile* profile, std::initi
 PersonalPlan* PlanBuilder::AddPersonalPlan(
     CompletePlan& plan, Profile* profile, std::initializer_list<Placement> placements)
 {
-    std::unique_ptr<PersonalPlan> personal = MakePlan(profile, placements);
-    PersonalPlan* added = personal.get();
-    toolbox::AddOwned(plan.GetPersonalPlans(), std::move(personal));
-    return added;
+    return &toolbox::AddOwned(plan.GetPersonalPlans(), MakePlan(profile, placements));
 }
 
 CompletePlan* PlanBuilder::AddCompletePlan(
@@ -64,7 +59,5 @@ CompletePlan* PlanBuilder::AddCompletePlan(
             start += relation->GetTask()->GetDuration();
         }
     }
-    CompletePlan* added = plan.get();
-    toolbox::AddOwned(plans, std::move(plan));
-    return added;
+    return &toolbox::AddOwned(plans, std::move(plan));
 }
