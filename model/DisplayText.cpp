@@ -34,6 +34,8 @@ bool IsValidSecondByte(unsigned char lead, unsigned char second)
 
 bool DisplayText::IsValidUtf8(const char* bytes)
 {
+    if (!bytes)
+        return true;
     auto* text = reinterpret_cast<const unsigned char*>(bytes);
     while (*text) {
         int continuation = ContinuationBytesAfter(*text);
@@ -52,6 +54,8 @@ bool DisplayText::IsValidUtf8(const char* bytes)
 
 std::string DisplayText::ToUtf8(const char* bytes)
 {
+    if (!bytes)
+        return std::string();
     if (IsValidUtf8(bytes))
         return bytes;
     std::string text;

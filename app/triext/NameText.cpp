@@ -1,23 +1,13 @@
+#include "model/DisplayText.h"
+
 #include "app/triext/NameText.h"
-
-#include <QStringDecoder>
-
-bool NameText::IsValidUtf8(const char* bytes)
-{
-    if (!bytes)
-        return true;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = decoder.decode(QByteArrayView(bytes));
-    return !decoder.hasError();
-}
 
 QString NameText::ToDisplay(const char* bytes)
 {
     if (!bytes)
         return QString();
-    if (IsValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
-    return QString::fromLatin1(bytes);
+    const std::string text = DisplayText::ToUtf8(bytes);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QByteArray NameText::FromDisplay(const QString& text)

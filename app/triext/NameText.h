@@ -3,13 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
-// Names in the model are 8-bit texts exactly as stored. The window shows and
-// edits them as UTF-8; a stored name that is not valid UTF-8 (written on
-// another system) is shown as Latin-1 instead of with replacement marks, and
-// a field the user did not change gives back the stored bytes untouched.
+// The window's side of the stored names: they are shown as the model's
+// DisplayText reads them, typed text is stored as UTF-8, and a field the user
+// did not change gives back the stored bytes untouched.
 class NameText {
 public:
-    static bool IsValidUtf8(const char* bytes);
     // The text to show for stored bytes (null shows as empty).
     static QString ToDisplay(const char* bytes);
     // The bytes to store for a text the user typed.

@@ -1,5 +1,7 @@
 #include "app/triext/NameText.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 TEST(NameText, ShowsValidUtf8AsUtf8)
@@ -25,12 +27,30 @@ TEST(NameText, ShowsInvalidUtf8AsLatin1InsteadOfReplacementMarks)
     EXPECT_FALSE(shown.contains(QChar::ReplacementCharacter));
 }
 
-TEST(NameText, TreatsATruncatedSequenceAsInvalid)
+TEST(NameText, ReadsBytesAsQtsOwnUtf8DecoderWould)
 {
-    EXPECT_FALSE(NameText::IsValidUtf8("abc\xc3"));
-    EXPECT_TRUE(NameText::IsValidUtf8("abc"));
-    EXPECT_TRUE(NameText::IsValidUtf8(""));
-    EXPECT_TRUE(NameText::IsValidUtf8(nullptr));
+    // Every lead byte with every second byte and a few third and fourth bytes
+    // that sit on the edges of the continuation range.
+    const unsigned char edges[] = { 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0 };
+    int differences = 0;
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        for (int second = 0x01; second <= 0xFF; ++second) {
+            for (unsigned char third : edges) {
+                for (unsigned char fourth : { 0x80, 0xBF, 0x41 }) {
+                    const char bytes[] = { static_cast<char>(lead), static_cast<char>(second), static_cast<char>(third),
+                        static_cast<char>(fourth), 0 };
+                    const char* text = bytes;
+                    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+                    // The decoder converts, and so finds errors, only when its result is taken.
+                    [[maybe_unused]] const QString decoded = decoder.decode(QByteArrayView(text));
+                    QString expected = decoder.hasError() ? QString::fromLatin1(text) : QString::fromUtf8(text);
+                    if (NameText::ToDisplay(text) != expected)
+                        ++differences;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(differences, 0);
 }
 
 TEST(NameText, ShowsNullAsEmpty)
