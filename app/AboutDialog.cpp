@@ -1,3 +1,5 @@
+#include "toolbox/ProductVersion.h"
+
 #include "app/AboutDialog.h"
 
 #include "app/triext/ImageList.h"
@@ -19,13 +21,14 @@ AboutDialog::AboutDialog(QWidget* parent)
     icon->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     textLabel = new QLabel(this);
-    textLabel->setText("Ordovan Version 1.1.1\n\n"
-                       "Computes daily time plans for several persons\n"
-                       "who share resources.\n\n"
-                       "Copyright (c) 2026 the Ordovan authors.\n"
-                       "Help / Terms and Conditions gives the license.\n\n"
-                       "Questions and reports: ordovan@quillfeather.example\n"
-                       "Web: https://ordovan.quillfeather.example/");
+    textLabel->setText(QString::fromLatin1(toolbox::ProductVersionText)
+        + QStringLiteral("\n\n"
+                         "Computes daily time plans for several persons\n"
+                         "who share resources.\n\n"
+                         "Copyright (c) 2026 the Ordovan authors.\n"
+                         "Help / Terms and Conditions gives the license.\n\n"
+                         "Questions and reports: ordovan@quillfeather.example\n"
+                         "Web: https://ordovan.quillfeather.example/"));
     textLabel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

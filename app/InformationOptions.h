@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolbox/ProductVersion.h"
+
 #include <ostream>
 
 // "--help" and "--version" answer on the terminal and end the program before
@@ -8,5 +10,5 @@ class InformationOptions {
 public:
     // True when an information option was found and answered on `out`.
     static bool Handle(int argc, const char* const* argv, std::ostream& out);
-    static const char* GetVersionText() { return "Ordovan Version 1.1.1"; }
+    static const char* GetVersionText() { return toolbox::ProductVersionText; }
 };

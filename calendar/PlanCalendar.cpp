@@ -6,15 +6,16 @@
 #include "model/Task.h"
 #include "planning/PersonalPlan.h"
 #include "planning/TaskExecution.h"
+#include "toolbox/ProductVersion.h"
 
 #include <libical/ical.h>
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 namespace {
 
-constexpr const char* ProductId = "-//Ordovan//Ordovan 1.1.1//EN";
 constexpr std::int64_t MinutesPerDay = 24 * 60;
 
 struct ComponentFree {
@@ -98,7 +99,8 @@ std::optional<std::string> PlanCalendar::ToText() const
 {
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(ProductId));
+    const std::string productId = std::string("-//Ordovan//Ordovan ") + toolbox::ProductVersionNumber + "//EN";
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(productId.c_str()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     const icaltimetype stamped = icaltime_from_timet_with_zone(stamp, 0, icaltimezone_get_utc_timezone());
     for (const Event& event : events) {

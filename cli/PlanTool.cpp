@@ -14,6 +14,7 @@
 #include "toolbox/ConfigStartup.h"
 #include "toolbox/DataFolder.h"
 #include "toolbox/Path.h"
+#include "toolbox/ProductVersion.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -75,7 +76,7 @@ int PlanTool::Run(int argc, const char* const* argv)
         return PlansFound;
     }
     if (options.mode == PlanToolOptions::Mode::Version) {
-        std::fputs("Ordovan Version 1.1.1\n", out);
+        std::fprintf(out, "%s\n", toolbox::ProductVersionText);
         return PlansFound;
     }
     PlanningModel model;
