@@ -22,8 +22,13 @@
 
 namespace {
 
-// The window program's file, whatever this executable is called.
-constexpr const char* dataFileName = "ordovan.cfg";
+// The window program installed beside this one, whose data ordovan-plan reads.
+std::unique_ptr<toolbox::Path> WindowProgramFile()
+{
+    std::unique_ptr<toolbox::Path> program = toolbox::Path::CreateApplicationDirectoryPath();
+    program->Append(ORDOVAN_WINDOW_PROGRAM);
+    return program;
+}
 
 std::string PathText(const toolbox::Path& path)
 {
@@ -105,16 +110,17 @@ bool PlanTool::LoadModel(const PlanToolOptions& options, PlanningModel& model)
     } else {
         std::unique_ptr<toolbox::Path> folder
             = toolbox::DataFolder::Locate("Ordovan", toolbox::FolderCreation::LeaveMissing);
-        folder->Append(dataFileName);
-        std::unique_ptr<toolbox::Path> defaults = toolbox::Path::CreateApplicationDirectoryPath();
-        defaults->Append(dataFileName);
-        dataFile = PathText(*folder);
+        std::unique_ptr<toolbox::Path> windowProgram = WindowProgramFile();
+        std::unique_ptr<toolbox::Path> data = toolbox::ConfigStartup::FileOf(*folder, *windowProgram);
+        std::unique_ptr<toolbox::Path> defaults
+            = toolbox::ConfigStartup::FileOf(*toolbox::Path::CreateApplicationDirectoryPath(), *windowProgram);
+        dataFile = PathText(*data);
         std::string defaultsFile = PathText(*defaults);
         toolbox::ConfigOrigin origin = toolbox::ConfigStartup::Load(
             config, dataFile.c_str(), defaultsFile.c_str(), toolbox::UnreadableDataFile::Leave);
         // The window program would start from the defaults here; planning on
         // them instead of the user's data would only mislead.
-        if (origin != toolbox::ConfigOrigin::DataFile && folder->Exists())
+        if (origin != toolbox::ConfigOrigin::DataFile && data->Exists())
             return Fail(dataFile + " cannot be read or is not an Ordovan configuration file");
         if (origin == toolbox::ConfigOrigin::Defaults)
             dataFile = defaultsFile;

@@ -11,27 +11,30 @@ namespace toolbox {
 
 namespace {
 
-    std::unique_ptr<char[]> ApplicationLikeFile(const Path& folder)
+    // The running program's configuration file inside the folder; throws
+    // EIllegalState when the program path has no name.
+    std::unique_ptr<char[]> ProgramConfigFile(const Path& folder)
     {
-        return Path::CreateApplicationLikePath(folder, "cfg")->ToString();
+        return Path::CreateApplicationLikePath(folder, ConfigStartup::FileExtension)->ToString();
     }
 
 } // namespace
 
+std::unique_ptr<Path> ConfigStartup::FileOf(const Path& folder, const Path& programFile)
+{
+    return Path::CreateLikePath(folder, programFile, FileExtension);
+}
+
 bool Config::LoadFromFolder(const Path& folder)
 {
-    return LoadFile(Path::CreateApplicationLikePath(folder, "cfg")->ToString().get());
+    return LoadFile(ProgramConfigFile(folder).get());
 }
 
 bool Config::LoadFromProgramFolder()
 {
-    std::unique_ptr<Path> path = Path::CreateApplicationPath();
-    std::unique_ptr<String> name = path->PopLast();
-    if (!name)
-        return false;
-    Path::SetExtension(*name, "cfg");
-    path->Append(name->GetText());
-    return LoadFile(path->ToString().get());
+    std::unique_ptr<Path> file
+        = ConfigStartup::FileOf(*Path::CreateApplicationDirectoryPath(), *Path::CreateApplicationPath());
+    return file && LoadFile(file->ToString().get());
 }
 
 bool Config::SaveToFolder(const Path& folder)
@@ -42,15 +45,14 @@ bool Config::SaveToFolder(const Path& folder)
 SaveReport Config::SaveToFolderReporting(const Path& folder)
 {
     ConfigFileSystem fileSystem;
-    return SaveFileReporting(ApplicationLikeFile(folder).get(), fileSystem);
+    return SaveFileReporting(ProgramConfigFile(folder).get(), fileSystem);
 }
 
 ConfigStartupResult ConfigStartup::LoadFromFolders(
     Config& config, const Path& dataFolder, UnreadableDataFile unreadable)
 {
-    std::unique_ptr<char[]> dataFile = ApplicationLikeFile(dataFolder);
-    std::unique_ptr<Path> programFolder = Path::CreateApplicationDirectoryPath();
-    std::unique_ptr<char[]> defaultsFile = ApplicationLikeFile(*programFolder);
+    std::unique_ptr<char[]> dataFile = ProgramConfigFile(dataFolder);
+    std::unique_ptr<char[]> defaultsFile = ProgramConfigFile(*Path::CreateApplicationDirectoryPath());
     return LoadReporting(config, dataFile.get(), defaultsFile.get(), unreadable);
 }
 

@@ -35,6 +35,15 @@ struct ConfigStartupResult {
 // ".old" copy, the last good state, is then read in its place.
 class ConfigStartup {
 public:
+    // A program's configuration file is named after its program file, with
+    // this extension instead of the program's.
+    static constexpr const char* FileExtension = "cfg";
+
+    // The configuration file of `programFile` inside `folder`; null when the
+    // program file has no name. A program that reads another program's data
+    // names that program's file here.
+    static std::unique_ptr<Path> FileOf(const Path& folder, const Path& programFile);
+
     // `defaultsFile` may be null when there are no defaults.
     static ConfigOrigin Load(
         Config& config, const char* dataFile, const char* defaultsFile, UnreadableDataFile unreadable);

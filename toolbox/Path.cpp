@@ -236,12 +236,22 @@ std::unique_ptr<Path> Path::CreateApplicationLikePath(const Path& folder, const 
 
 void Path::CreateApplicationLikePathInternal(Path& path, const char* extension)
 {
-    std::unique_ptr<String> name = CreateApplicationPath()->PopLast();
-    if (!name)
+    std::unique_ptr<Path> like = CreateLikePath(path, *CreateApplicationPath(), extension);
+    if (!like)
         throw EIllegalState(
             "The __argv[0] does not denote a valid path", "toolbox::Path::CreateApplicationLikePathInternal", 875);
+    path.Assign(*like);
+}
+
+std::unique_ptr<Path> Path::CreateLikePath(const Path& folder, const Path& file, const char* extension)
+{
+    std::unique_ptr<String> name = file.Copy()->PopLast();
+    if (!name)
+        return nullptr;
     SetExtension(*name, extension);
-    AddOwned(path.components, std::move(name));
+    std::unique_ptr<Path> path = folder.Copy();
+    AddOwned(path->components, std::move(name));
+    return path;
 }
 
 std::unique_ptr<Path> Path::CreateDocumentsPath()

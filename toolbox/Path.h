@@ -81,6 +81,9 @@ public:
     static std::unique_ptr<Path> CreateApplicationDirectoryPath();
     // `folder` plus the program file's name with its extension replaced.
     static std::unique_ptr<Path> CreateApplicationLikePath(const Path& folder, const char* extension);
+    // `folder` plus the name of `file` with its extension replaced; null when
+    // `file` has no name.
+    static std::unique_ptr<Path> CreateLikePath(const Path& folder, const Path& file, const char* extension);
     static void CreateApplicationLikePathInternal(Path& path, const char* extension);
     // The user's documents folder, created if missing; else the program's folder.
     static std::unique_ptr<Path> CreateDocumentsPath();

@@ -236,3 +236,21 @@ TEST_F(ConfigStartupTest, ProgramsThatNeverWriteStillReadTheOldCopyOfAFileThatCa
     EXPECT_TRUE(std::filesystem::is_symlink(Data()));
     EXPECT_TRUE(records.empty());
 }
+
+TEST_F(ConfigStartupTest, AnotherProgramsFileIsNamedAfterThatProgram)
+{
+    ProcessInfo::SetProgramFile(folder.File("program/planner-tool").c_str());
+    Path dataFolder(folder.File("data").c_str());
+    std::unique_ptr<Path> file = ConfigStartup::FileOf(dataFolder, Path(folder.File("program/planner").c_str()));
+    ASSERT_NE(file, nullptr);
+    EXPECT_STREQ(folder.File("data/planner.cfg").c_str(), file->ToString().get());
+    EXPECT_EQ(ConfigStartup::FileOf(dataFolder, Path("/")), nullptr);
+    ProcessInfo::SetProgramFile(nullptr);
+}
+
+TEST_F(ConfigStartupTest, ProgramFolderLoadFailsWhenTheProgramPathHasNoName)
+{
+    ProcessInfo::SetProgramFile("/");
+    EXPECT_FALSE(config.LoadFromProgramFolder());
+    ProcessInfo::SetProgramFile(nullptr);
+}

@@ -78,6 +78,15 @@ TEST_F(PathFileSystemTest, ApplicationLikePathLeavesTheFolderUnchanged)
     EXPECT_EQ("/data", Text(folder));
 }
 
+TEST_F(PathFileSystemTest, LikePathTakesTheNameOfTheGivenFile)
+{
+    ProcessInfo::SetProgramFile("/opt/ordovan/bin/ordovan-plan");
+    std::unique_ptr<Path> like = Path::CreateLikePath(Path("/data"), Path("/opt/ordovan/bin/ordovan.x"), "cfg");
+    ASSERT_NE(like, nullptr);
+    EXPECT_EQ("/data/ordovan.cfg", Text(*like));
+    EXPECT_EQ(Path::CreateLikePath(Path("/data"), Path("/"), "cfg"), nullptr);
+}
+
 TEST_F(PathFileSystemTest, BareProgramNameHasTheCurrentFolderAsItsFolder)
 {
     ProcessInfo::SetProgramFile("ordovan");
