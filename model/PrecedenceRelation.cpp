@@ -1,7 +1,10 @@
 #include "model/PrecedenceRelation.h"
 
 #include "model/PrecedentTask.h"
+#include "model/Task.h"
 #include "toolbox/NewOwned.h"
+
+#include <cassert>
 
 PrecedenceRelation::PrecedenceRelation() = default;
 
@@ -18,6 +21,7 @@ PrecedentTask* PrecedenceRelation::FindPrecedent(const Task* earlierTask) const
 
 PrecedentTask& PrecedenceRelation::AddPrecedent(Task& earlierTask)
 {
+    assert((!task || earlierTask.GetOwner() == task->GetOwner()) && "precedents are tasks of the same person");
     if (PrecedentTask* existing = FindPrecedent(&earlierTask))
         return *existing;
     return toolbox::AddOwned(precedents, std::make_unique<PrecedentTask>(&earlierTask));

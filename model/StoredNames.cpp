@@ -4,6 +4,7 @@
 #include "toolbox/NewOwned.h"
 #include "toolbox/StringKeyHashMap.h"
 
+#include <cassert>
 #include <memory>
 
 namespace {
@@ -65,6 +66,7 @@ const char* StoredNames::Find(const TreeItem* entity) const
 
 const char* StoredNames::Get(int index) const
 {
+    assert(index >= 0 && index < names.GetCount() && "names are asked for by the index of their entity");
     const toolbox::String* name = names.Get(index);
     return name ? name->GetText() : nullptr;
 }

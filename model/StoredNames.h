@@ -27,6 +27,8 @@ public:
     // The stored name of the entity, found by identity; null when the entity
     // is not in the list.
     const char* Find(const TreeItem* entity) const;
+    // The stored name of the entity at `index` of the list the names were
+    // made for.
     const char* Get(int index) const;
 
 private:

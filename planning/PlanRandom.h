@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 // The search's own 15-bit linear congruential generator, so that a seed
@@ -22,8 +23,12 @@ public:
         return static_cast<int>((state >> 16) & 0x7FFF);
     }
 
-    // One of `count` choices (count > 0).
-    int Choose(int count) { return Draw() % count; }
+    // One of `count` choices; there must be at least one.
+    int Choose(int count)
+    {
+        assert(count > 0 && "a choice needs something to choose from");
+        return Draw() % count;
+    }
 
 private:
     std::uint32_t state;
