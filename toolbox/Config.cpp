@@ -109,7 +109,7 @@ bool Config::Parse(const char* text)
         Clear();
         return false;
     }
-    ExchangeWithConfigurables(false);
+    ExchangeWithConfigurables(ConfigExchange::AfterLoad);
     return true;
 }
 
@@ -126,7 +126,7 @@ bool Config::SaveFile(const char* path, ConfigFileSystem& fileSystem)
 
 SaveReport Config::SaveFileReporting(const char* path, ConfigFileSystem& fileSystem)
 {
-    ExchangeWithConfigurables(true);
+    ExchangeWithConfigurables(ConfigExchange::BeforeSave);
     return SafeSave(fileSystem).Save(path, [this](Writer& writer) { return WriteTo(writer); });
 }
 
@@ -153,7 +153,7 @@ void Config::UnregisterConfigurable(const char* name)
     configurables->Take(name);
 }
 
-void Config::ExchangeWithConfigurables(bool saving)
+void Config::ExchangeWithConfigurables(ConfigExchange saving)
 {
     std::unique_ptr<PointeredList> names = configurables->ListKeys();
     for (PointeredListItem* item : *names) {

@@ -2,6 +2,7 @@
 
 #include "toolbox/ConfigFileWriter.h"
 #include "toolbox/ConfigWriter.h"
+#include "toolbox/Configurable.h"
 #include "toolbox/SafeSave.h"
 
 #include <memory>
@@ -10,7 +11,6 @@ namespace toolbox {
 
 class ConfigFileSystem;
 class ConfigSection;
-class Configurable;
 class Path;
 template <typename T> class StringKeyHashMap;
 
@@ -87,7 +87,7 @@ public:
     // first.
     void RegisterConfigurable(const char* name, Configurable& object);
     void UnregisterConfigurable(const char* name);
-    void ExchangeWithConfigurables(bool saving);
+    void ExchangeWithConfigurables(ConfigExchange saving);
 
 private:
     std::unique_ptr<StringKeyHashMap<Configurable>> configurables;

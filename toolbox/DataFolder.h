@@ -1,12 +1,10 @@
 #pragma once
 
+#include "toolbox/Path.h"
+
 #include <memory>
 
 namespace toolbox {
-
-class Path;
-
-enum class FolderCreation { CreateMissing, LeaveMissing };
 
 // Where the user's data lives: the local application data folder, then
 // "Quillfeather", then the product name. When that folder cannot be had (no

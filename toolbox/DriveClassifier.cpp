@@ -60,7 +60,7 @@ namespace {
         Path existing(path);
         while (!existing.Exists() && existing.RemoveLast()) { }
         String resolved;
-        std::unique_ptr<char[]> text = existing.ToString(false);
+        std::unique_ptr<char[]> text = existing.ToString();
         char buffer[PATH_MAX];
         resolved.Assign(realpath(text.get(), buffer) ? buffer : text.get());
         return resolved;

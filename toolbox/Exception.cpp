@@ -51,9 +51,10 @@ Exception::Exception(const char* name, const char* message, const char* source, 
     }
     if (!source || line == 0)
         return;
-    // The record is a courtesy: an exception that fails to log itself must
-    // still be thrown as made, and a constructor that throws here would leak
-    // the copies above.
+    // The two lines of an exception record, as stored logs have always held
+    // them. The record is a courtesy: an exception that fails to log itself
+    // must still be thrown as made, and a constructor that throws here would
+    // leak the copies above.
     try {
         GlobalLog(source, line, LogLevel::Exception, "%s.\nMessage: %s", name, message);
     } catch (...) {

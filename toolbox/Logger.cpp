@@ -18,6 +18,8 @@ namespace toolbox {
 
 namespace {
 
+    // The separator, the level words and the record's layout below are what
+    // stored logs and the tools that read them expect; they never change.
     const char separator[] = "\n-------------------------------------------------------------------------------\n";
 
     const char* const levelWords[] = { "Debug", "Info", "Warn", "Error", "Exception", "Fatal" };
@@ -72,12 +74,13 @@ void Logger::SetFileName(const Path& programFile, const Path& documentsFolder)
 {
     Path program(programFile);
     std::unique_ptr<String> name = program.PopLast();
+    // Source name and line are the ones stored logs have always shown for this failure.
     if (!name)
         throw EIllegalArgument("__argv[0] contains an illegal program path", "toolbox::Logger::Logger", 39);
     Path::SetExtension(*name, "log");
     Path logFile(documentsFolder);
     logFile.Append(name->GetText());
-    fileName = logFile.ToString(false);
+    fileName = logFile.ToString();
 }
 
 void Logger::Start(const CommandLine& commandLine)
@@ -134,6 +137,7 @@ void Logger::LogFromVargs(const char* source, int line, LogLevel level, const ch
     std::uint32_t elapsed = clock->GetTickCount() - startTicks;
 
     String record;
+    // The layout of every record; stored logs are read by it.
     record.Format("[%04d-%02d-%02d %02d:%02d:%02d (T+%d.%03d)] %s (%s:%d) ", broken.tm_year + 1900, broken.tm_mon + 1,
         broken.tm_mday, broken.tm_hour, broken.tm_min, broken.tm_sec, static_cast<int>(elapsed / 1000),
         static_cast<int>(elapsed % 1000), GetLevelWord(static_cast<int>(level)), LastPathPart(source ? source : ""),

@@ -84,7 +84,7 @@ void Path::Parse(const char* text)
     }
 }
 
-std::unique_ptr<char[]> Path::ToString(bool trailingSeparator) const
+std::unique_ptr<char[]> Path::ToString(TrailingSeparator trailingSeparator) const
 {
     int length = root.GetLength();
     for (int i = 0; i < components.GetCount(); ++i)
@@ -93,7 +93,7 @@ std::unique_ptr<char[]> Path::ToString(bool trailingSeparator) const
     // would turn it into the root.
     bool endsWithSeparator
         = length == 0 || (components.GetCount() == 0 && PathSyntax::IsSeparator(root.GetText()[root.GetLength() - 1]));
-    bool addSeparator = trailingSeparator && !endsWithSeparator;
+    bool addSeparator = trailingSeparator == TrailingSeparator::With && !endsWithSeparator;
     std::unique_ptr<char[]> text = AllocateText(length + (addSeparator ? 1 : 0) + 1);
     char* out = text.get();
     std::memcpy(out, root.GetText(), root.GetLength());
@@ -134,7 +134,7 @@ bool Path::RemoveLast()
 
 std::unique_ptr<char[]> Path::GetSystemText() const
 {
-    std::unique_ptr<char[]> text = ToString(false);
+    std::unique_ptr<char[]> text = ToString();
     if (text[0] != '\0')
         return text;
     std::unique_ptr<char[]> current = AllocateText(2);
@@ -156,7 +156,7 @@ bool Path::IsDirectory() const
 
 bool Path::CreateDirectory() const
 {
-    std::unique_ptr<char[]> text = ToString(false);
+    std::unique_ptr<char[]> text = ToString();
     return text[0] != '\0' && mkdir(text.get(), 0777) == 0;
 }
 
@@ -194,13 +194,13 @@ DriveKind Path::GetDriveKind() const
     return DriveClassifier::ClassifyPath(*this);
 }
 
-bool Path::SetToSpecialFolder(SpecialFolder folder, bool create)
+bool Path::SetToSpecialFolder(SpecialFolder folder, FolderCreation create)
 {
     String text;
     if (!UserFolderLocator::Locate(folder, text))
         return false;
     Path found(text.GetText());
-    if (!found.IsDirectory() && !(create && found.CreateDirectories()))
+    if (!found.IsDirectory() && !(create == FolderCreation::CreateMissing && found.CreateDirectories()))
         return false;
     Assign(found);
     return true;
@@ -237,6 +237,7 @@ std::unique_ptr<Path> Path::CreateApplicationLikePath(const Path& folder, const 
 void Path::CreateApplicationLikePathInternal(Path& path, const char* extension)
 {
     std::unique_ptr<Path> like = CreateLikePath(path, *CreateApplicationPath(), extension);
+    // Source name and line are the ones stored logs have always shown for this failure.
     if (!like)
         throw EIllegalState(
             "The __argv[0] does not denote a valid path", "toolbox::Path::CreateApplicationLikePathInternal", 875);
@@ -257,7 +258,7 @@ std::unique_ptr<Path> Path::CreateLikePath(const Path& folder, const Path& file,
 std::unique_ptr<Path> Path::CreateDocumentsPath()
 {
     auto path = NewOwned<Path>();
-    if (path->SetToSpecialFolder(SpecialFolder::Documents, true))
+    if (path->SetToSpecialFolder(SpecialFolder::Documents, FolderCreation::CreateMissing))
         return path;
     return CreateApplicationDirectoryPath();
 }

@@ -29,6 +29,8 @@ enum class SpecialFolder : int {
     LocalApplicationData = 28,
 };
 
+enum class FolderCreation { CreateMissing, LeaveMissing };
+
 // A file-system path as a root ("/" for an absolute path, empty for a relative
 // one) and a list of non-empty components. The path owns its component
 // strings; copies of a path share the component buffers until one changes.
@@ -48,7 +50,8 @@ public:
     // more separator at the end when asked for and the text does not already
     // end with one. The empty relative path stays empty either way, since it
     // names the current folder and "/" would name the root.
-    std::unique_ptr<char[]> ToString(bool trailingSeparator = false) const;
+    enum class TrailingSeparator { Without, With };
+    std::unique_ptr<char[]> ToString(TrailingSeparator trailingSeparator = TrailingSeparator::Without) const;
 
     const String& GetRoot() const { return root; }
     void SetRoot(const String& newRoot);
@@ -70,7 +73,7 @@ public:
     std::int64_t GetTotalSize() const;
     DriveKind GetDriveKind() const;
     // On failure the path stays as it was.
-    bool SetToSpecialFolder(SpecialFolder folder, bool create);
+    bool SetToSpecialFolder(SpecialFolder folder, FolderCreation create);
     // Sets the path to where the folder belongs, whether it exists yet or
     // not (on a fresh account ~/.local/share may not); false, with the path
     // unchanged, when not even that can be told (no usable $HOME).

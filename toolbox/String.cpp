@@ -65,7 +65,7 @@ String::String(const char* text)
 
 String::String(char c)
 {
-    Reserve(2, false);
+    Reserve(2, Contents::Discard);
     buffer[0] = c;
     buffer[1] = '\0';
     length = c ? 1 : 0;
@@ -101,7 +101,7 @@ void String::Assign(const char* text)
 // one lives on with the other strings of the chain.
 void String::CopyText(const char* text, int textLength)
 {
-    Reserve(textLength + 1, false);
+    Reserve(textLength + 1, Contents::Discard);
     std::memmove(buffer, text, static_cast<size_t>(textLength));
     buffer[textLength] = '\0';
     length = textLength;
@@ -192,7 +192,7 @@ void String::Append(const char* text)
     // Reserve keeps the old text, so a text taken from this very string is
     // found again at the same offset in the new buffer.
     long long offset = PointsInto(text, buffer, capacity) ? text - buffer : -1;
-    Reserve(static_cast<int>(oldLength + textLength + 1), true);
+    Reserve(static_cast<int>(oldLength + textLength + 1), Contents::Keep);
     if (offset >= 0)
         text = buffer + offset;
     std::memmove(buffer + oldLength, text, static_cast<size_t>(textLength));
@@ -205,7 +205,7 @@ void String::AppendChar(char c)
     int oldLength = GetLength();
     if (oldLength > INT_MAX - 2)
         throw EOutOfMemory();
-    Reserve(oldLength + 2, true);
+    Reserve(oldLength + 2, Contents::Keep);
     buffer[oldLength] = c;
     buffer[oldLength + 1] = '\0';
     length = c ? oldLength + 1 : oldLength;
@@ -217,7 +217,7 @@ void String::AppendNumber(int value)
     int oldLength = GetLength();
     if (oldLength > INT_MAX - numberRoom)
         throw EOutOfMemory();
-    Reserve(oldLength + numberRoom, true);
+    Reserve(oldLength + numberRoom, Contents::Keep);
     std::snprintf(buffer + oldLength, numberRoom, "%d", value);
     length = -1;
 }
@@ -228,7 +228,7 @@ void String::Truncate(int position)
         position = 0;
     if (position >= GetLength())
         return;
-    Reserve(position + 1, true);
+    Reserve(position + 1, Contents::Keep);
     buffer[position] = '\0';
     length = position;
 }
@@ -243,7 +243,7 @@ void String::CutEnd(int count)
 
 void String::ToLower()
 {
-    Reserve(GetLength() + 1, true);
+    Reserve(GetLength() + 1, Contents::Keep);
     for (char* c = buffer; *c; ++c) {
         auto code = static_cast<unsigned char>(*c);
         if (IsLatinCapital(code))
@@ -271,6 +271,7 @@ void String::FormatFromVargs(const char* format, va_list arguments)
     String result;
     if (!result.FormatWithinLimit(format ? format : "", arguments)) {
         Truncate(0);
+        // Source name and line are the ones stored logs have always shown for this failure.
         throw EIllegalArgument(
             "Formatted string requires too much space (>512MB)", "toolbox::String::FormatFromVargs", 1147);
     }
@@ -284,7 +285,7 @@ void String::FormatFromVargs(const char* format, va_list arguments)
 bool String::FormatWithinLimit(const char* format, va_list arguments)
 {
     long long firstSize = static_cast<long long>(std::strlen(format)) * 4 / 3;
-    Reserve(static_cast<int>(firstSize < INT_MAX - 4 ? firstSize : INT_MAX - 4), false);
+    Reserve(static_cast<int>(firstSize < INT_MAX - 4 ? firstSize : INT_MAX - 4), Contents::Discard);
     for (;;) {
         va_list attempt;
         va_copy(attempt, arguments);
@@ -295,13 +296,13 @@ bool String::FormatWithinLimit(const char* format, va_list arguments)
             return false;
         if (fits)
             return true;
-        Reserve(capacity * 2, false);
+        Reserve(capacity * 2, Contents::Discard);
     }
 }
 
 // The new buffer is taken before the chain is left or the old buffer is
 // freed, so a failed allocation leaves this string exactly as it was.
-void String::Reserve(int size, bool keep)
+void String::Reserve(int size, Contents keep)
 {
     if (size < 0)
         size = 0;
@@ -312,7 +313,7 @@ void String::Reserve(int size, bool keep)
     int carried = capacity < size ? capacity : size;
     int newLength = 0;
     newBuffer[0] = '\0';
-    if (keep && buffer && carried > 0) {
+    if (keep == Contents::Keep && buffer && carried > 0) {
         std::memcpy(newBuffer, buffer, static_cast<size_t>(carried));
         // A buffer smaller than the text cuts it; the cut text still ends.
         newBuffer[carried] = '\0';

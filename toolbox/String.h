@@ -57,10 +57,12 @@ public:
         ;
     void FormatFromVargs(const char* format, va_list arguments);
 
+    enum class Contents { Discard, Keep };
+
     // Makes sure this string owns a buffer of at least size bytes alone. With
-    // keep the text is carried over, cut where the new buffer is smaller;
-    // without it a newly taken buffer holds the empty text.
-    void Reserve(int size, bool keep);
+    // Contents::Keep the text is carried over, cut where the new buffer is
+    // smaller; otherwise a newly taken buffer holds the empty text.
+    void Reserve(int size, Contents keep);
 
     bool operator==(const char* text) const
     {

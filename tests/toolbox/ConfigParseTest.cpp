@@ -42,12 +42,12 @@ const char* const exampleFile = "<Application>\r\n"
 
 class Recorder : public Configurable {
 public:
-    bool Configure(ConfigSection& section, bool saving) override
+    bool Configure(ConfigSection& section, ConfigExchange saving) override
     {
         calls.push_back({ section.GetName(), saving });
         return true;
     }
-    std::vector<std::pair<std::string, bool>> calls;
+    std::vector<std::pair<std::string, ConfigExchange>> calls;
 };
 
 } // namespace
@@ -182,13 +182,13 @@ TEST(ConfigParseTest, ConfigurablesAreCalledAfterALoadAndBeforeASave)
     ASSERT_TRUE(config.Parse("<Other></Other>"));
     ASSERT_EQ(1u, recorder.calls.size());
     EXPECT_EQ("Window", recorder.calls[0].first);
-    EXPECT_FALSE(recorder.calls[0].second);
+    EXPECT_EQ(ConfigExchange::AfterLoad, recorder.calls[0].second);
     EXPECT_EQ(2, config.GetRootSection().GetSectionCount());
     EXPECT_FALSE(config.Parse("</Other>"));
     EXPECT_EQ(1u, recorder.calls.size());
-    config.ExchangeWithConfigurables(true);
-    EXPECT_TRUE(recorder.calls.back().second);
+    config.ExchangeWithConfigurables(ConfigExchange::BeforeSave);
+    EXPECT_EQ(ConfigExchange::BeforeSave, recorder.calls.back().second);
     config.UnregisterConfigurable("Window");
-    config.ExchangeWithConfigurables(true);
+    config.ExchangeWithConfigurables(ConfigExchange::BeforeSave);
     EXPECT_EQ(2u, recorder.calls.size());
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+using toolbox::FolderCreation;
 using toolbox::Path;
 using toolbox::ProcessInfo;
 using toolbox::SpecialFolder;
@@ -18,7 +19,7 @@ namespace {
 
 std::string Text(const Path& path)
 {
-    return path.ToString(false).get();
+    return path.ToString().get();
 }
 
 class PathFileSystemTest : public testing::Test {
@@ -120,7 +121,7 @@ TEST_F(PathFileSystemTest, DataFolderFollowsXdgDataHome)
 {
     ScratchHome::SetVariable("XDG_DATA_HOME", root + "/data");
     Path path;
-    EXPECT_TRUE(path.SetToSpecialFolder(SpecialFolder::LocalApplicationData, true));
+    EXPECT_TRUE(path.SetToSpecialFolder(SpecialFolder::LocalApplicationData, FolderCreation::CreateMissing));
     EXPECT_EQ(root + "/data", Text(path));
     EXPECT_TRUE(ScratchHome::IsDirectory(root + "/data"));
 }
@@ -129,14 +130,14 @@ TEST_F(PathFileSystemTest, DataFolderIgnoresARelativeXdgDataHome)
 {
     ScratchHome::SetVariable("XDG_DATA_HOME", "relative/data");
     Path path;
-    EXPECT_TRUE(path.SetToSpecialFolder(SpecialFolder::LocalApplicationData, true));
+    EXPECT_TRUE(path.SetToSpecialFolder(SpecialFolder::LocalApplicationData, FolderCreation::CreateMissing));
     EXPECT_EQ(scratch.GetHome() + "/.local/share", Text(path));
 }
 
 TEST_F(PathFileSystemTest, MissingFolderWithoutCreateLeavesThePathUnchanged)
 {
     Path path("/kept");
-    EXPECT_FALSE(path.SetToSpecialFolder(SpecialFolder::LocalApplicationData, false));
+    EXPECT_FALSE(path.SetToSpecialFolder(SpecialFolder::LocalApplicationData, FolderCreation::LeaveMissing));
     EXPECT_EQ("/kept", Text(path));
     EXPECT_FALSE(ScratchHome::Exists(scratch.GetHome() + "/.local"));
 }

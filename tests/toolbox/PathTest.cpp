@@ -9,7 +9,7 @@ using toolbox::String;
 
 namespace {
 
-std::string Text(const Path& path, bool trailingSeparator = false)
+std::string Text(const Path& path, Path::TrailingSeparator trailingSeparator = Path::TrailingSeparator::Without)
 {
     return path.ToString(trailingSeparator).get();
 }
@@ -30,7 +30,7 @@ TEST(PathTest, SplitsAnAbsoluteTextIntoRootAndComponents)
     EXPECT_STREQ("/", path.GetRoot().GetText());
     EXPECT_EQ("usr|local|bin|ordovan", Components(path));
     EXPECT_EQ("/usr/local/bin/ordovan", Text(path));
-    EXPECT_EQ("/usr/local/bin/ordovan/", Text(path, true));
+    EXPECT_EQ("/usr/local/bin/ordovan/", Text(path, Path::TrailingSeparator::With));
 }
 
 TEST(PathTest, DropsThePiecesOfDoubledAndTrailingSeparators)
@@ -53,14 +53,14 @@ TEST(PathTest, RootAloneEndsWithItsOwnSeparatorOnly)
     Path path("/");
     EXPECT_EQ(0, path.GetCount());
     EXPECT_EQ("/", Text(path));
-    EXPECT_EQ("/", Text(path, true));
+    EXPECT_EQ("/", Text(path, Path::TrailingSeparator::With));
 }
 
 TEST(PathTest, EmptyRelativePathNeverBecomesTheRoot)
 {
     Path path("");
     EXPECT_EQ("", Text(path));
-    EXPECT_EQ("", Text(path, true));
+    EXPECT_EQ("", Text(path, Path::TrailingSeparator::With));
     Path null(nullptr);
     EXPECT_EQ(0, null.GetCount());
 }

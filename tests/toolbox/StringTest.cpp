@@ -97,10 +97,10 @@ TEST(StringTest, GrowsFromCapacity20To44ToHold21Bytes)
 {
     String text;
     EXPECT_EQ(text.GetCapacity(), 4);
-    text.Reserve(16, false);
+    text.Reserve(16, String::Contents::Discard);
     EXPECT_EQ(text.GetCapacity(), 20);
     text.Assign("0123456789");
-    text.Reserve(21, true);
+    text.Reserve(21, String::Contents::Keep);
     EXPECT_EQ(text.GetCapacity(), 44);
     EXPECT_STREQ(text.GetText(), "0123456789");
 }
@@ -112,9 +112,9 @@ TEST(StringTest, GrowsToSixteenFirstAndByHalfAbove16KiB)
     EXPECT_EQ(small.GetCapacity(), 20);
 
     String large;
-    large.Reserve(16384, false);
+    large.Reserve(16384, String::Contents::Discard);
     EXPECT_EQ(large.GetCapacity(), 16388);
-    large.Reserve(16389, true);
+    large.Reserve(16389, String::Contents::Keep);
     EXPECT_EQ(large.GetCapacity(), 16388 + 16388 / 2 + 2);
 }
 
