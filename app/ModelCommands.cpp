@@ -103,8 +103,7 @@ void ModelCommands::InsertPerson()
     auto person = std::make_unique<Person>();
     if (!EditProperties(*person))
         return;
-    Person& added = model.AddPerson(std::move(person));
-    model.SortPersons();
+    Person& added = model.InsertPerson(std::move(person));
     document.UpdateAllViews();
     view.SelectEntity(added);
 }
@@ -114,8 +113,7 @@ void ModelCommands::InsertResource()
     auto resource = std::make_unique<Resource>();
     if (!EditProperties(*resource))
         return;
-    Resource& added = model.AddResource(std::move(resource));
-    model.SortResources();
+    Resource& added = model.InsertResource(std::move(resource));
     document.UpdateAllViews();
     view.SelectEntity(added);
 }
@@ -128,8 +126,7 @@ void ModelCommands::InsertTask()
     auto task = std::make_unique<Task>(person);
     if (!EditProperties(*task))
         return;
-    Task& added = person->AddTask(std::move(task));
-    person->SortTasks();
+    Task& added = person->InsertTask(std::move(task));
     document.UpdateAllViews();
     view.SelectEntity(added);
 }
@@ -142,8 +139,7 @@ void ModelCommands::InsertProfile()
     auto profile = std::make_unique<Profile>(person);
     if (!EditProperties(*profile))
         return;
-    Profile& added = person->AddProfile(std::move(profile));
-    person->SortProfiles();
+    Profile& added = person->InsertProfile(std::move(profile));
     document.UpdateAllViews();
     view.SelectEntity(added);
 }

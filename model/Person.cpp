@@ -29,6 +29,20 @@ Profile& Person::AddProfile(std::unique_ptr<Profile> profile)
     return toolbox::AddOwned(profiles, std::move(profile));
 }
 
+Task& Person::InsertTask(std::unique_ptr<Task> task)
+{
+    Task& inserted = AddTask(std::move(task));
+    SortTasks();
+    return inserted;
+}
+
+Profile& Person::InsertProfile(std::unique_ptr<Profile> profile)
+{
+    Profile& inserted = AddProfile(std::move(profile));
+    SortProfiles();
+    return inserted;
+}
+
 void Person::SortTasks()
 {
     tasks.Sort(CompareByName);

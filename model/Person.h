@@ -25,6 +25,9 @@ public:
     // list is not sorted.
     Task& AddTask(std::unique_ptr<Task> task);
     Profile& AddProfile(std::unique_ptr<Profile> profile);
+    // The same for one the user inserts, which then takes its place by name.
+    Task& InsertTask(std::unique_ptr<Task> task);
+    Profile& InsertProfile(std::unique_ptr<Profile> profile);
 
     void SortTasks();
     void SortProfiles();

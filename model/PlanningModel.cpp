@@ -23,6 +23,20 @@ Resource& PlanningModel::AddResource(std::unique_ptr<Resource> resource)
     return toolbox::AddOwned(resources, std::move(resource));
 }
 
+Person& PlanningModel::InsertPerson(std::unique_ptr<Person> person)
+{
+    Person& inserted = AddPerson(std::move(person));
+    SortPersons();
+    return inserted;
+}
+
+Resource& PlanningModel::InsertResource(std::unique_ptr<Resource> resource)
+{
+    Resource& inserted = AddResource(std::move(resource));
+    SortResources();
+    return inserted;
+}
+
 void PlanningModel::SortPersons()
 {
     persons.Sort(CompareByName);

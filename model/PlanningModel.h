@@ -27,6 +27,9 @@ public:
     // sorted.
     Person& AddPerson(std::unique_ptr<Person> person);
     Resource& AddResource(std::unique_ptr<Resource> resource);
+    // The same for one the user inserts, which then takes its place by name.
+    Person& InsertPerson(std::unique_ptr<Person> person);
+    Resource& InsertResource(std::unique_ptr<Resource> resource);
 
     void SortPersons();
     void SortResources();

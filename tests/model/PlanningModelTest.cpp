@@ -100,3 +100,29 @@ TEST(PlanningModel, APersonAppendsItsNewTasksAndProfilesWithoutSorting)
     ASSERT_EQ(anna.GetProfiles().GetCount(), 2);
     EXPECT_EQ(anna.GetProfiles().Get(1), &sunday);
 }
+
+TEST(PlanningModel, InsertingPlacesTheNewEntityByName)
+{
+    BuiltModel built;
+    built.AddPerson("Zoe");
+    built.AddResource("Stove");
+
+    Person& adam = built.model.InsertPerson(std::make_unique<Person>());
+    Resource& car = built.model.InsertResource(std::make_unique<Resource>());
+
+    EXPECT_EQ(built.model.GetPersons().Get(0), &adam);
+    EXPECT_EQ(built.model.GetResources().Get(0), &car);
+}
+
+TEST(PlanningModel, APersonPlacesItsInsertedTasksAndProfilesByName)
+{
+    Person anna;
+    ModelBuilder::AddTask(&anna, "Wash");
+    ModelBuilder::AddProfile(&anna, "Weekday");
+
+    Task& cook = anna.InsertTask(std::make_unique<Task>(&anna));
+    Profile& sunday = anna.InsertProfile(std::make_unique<Profile>(&anna));
+
+    EXPECT_EQ(anna.GetTasks().Get(0), &cook);
+    EXPECT_EQ(anna.GetProfiles().Get(0), &sunday);
+}
