@@ -1,3 +1,4 @@
+#include "ModelBuilder.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/PrecedenceRelation.h"
@@ -64,16 +65,16 @@ protected:
             });
         document.AddView(&view);
         view.SetModel(&model);
-        bathroom = AddResource("Bathroom");
-        car = AddResource("Car");
-        anna = AddPerson("Anna");
-        shower = AddTask(anna, "Shower", bathroom);
-        breakfast = AddTask(anna, "Breakfast", nullptr);
-        morning = AddProfile(anna, "Morning");
-        AddRelation(morning, shower, nullptr);
-        AddRelation(morning, breakfast, shower);
-        ben = AddPerson("Ben");
-        drive = AddTask(ben, "Drive", car);
+        bathroom = build.AddResource("Bathroom");
+        car = build.AddResource("Car");
+        anna = build.AddPerson("Anna");
+        shower = build.AddTask(anna, "Shower", 0, { bathroom });
+        breakfast = build.AddTask(anna, "Breakfast");
+        anna->SortTasks();
+        morning = build.AddProfile(anna, "Morning", 0, { shower, breakfast });
+        build.Precede(morning, shower, breakfast);
+        ben = build.AddPerson("Ben");
+        drive = build.AddTask(ben, "Drive", 0, { car });
         document.UpdateAllViews();
     }
 
@@ -81,46 +82,6 @@ protected:
     {
         MessageBox::SetHandler(nullptr);
         MessageBox::ResetRecord();
-    }
-
-    Resource* AddResource(const char* name)
-    {
-        auto* resource = new Resource();
-        resource->SetName(name);
-        model.GetResources().Add(resource);
-        return resource;
-    }
-    Person* AddPerson(const char* name)
-    {
-        auto* person = new Person();
-        person->SetName(name);
-        model.GetPersons().Add(person);
-        return person;
-    }
-    Task* AddTask(Person* person, const char* name, Resource* required)
-    {
-        auto* task = new Task(person);
-        task->SetName(name);
-        if (required)
-            task->GetRequiredResources().Add(required);
-        person->GetTasks().Add(task);
-        person->SortTasks();
-        return task;
-    }
-    Profile* AddProfile(Person* person, const char* name)
-    {
-        auto* profile = new Profile(person);
-        profile->SetName(name);
-        person->GetProfiles().Add(profile);
-        return profile;
-    }
-    void AddRelation(Profile* profile, Task* task, Task* earlier)
-    {
-        auto* relation = new PrecedenceRelation();
-        relation->SetTask(task);
-        if (earlier)
-            relation->GetPrecedents().Add(new PrecedentTask(earlier));
-        profile->GetPrecedenceRelations().Add(relation);
     }
 
     // The node reached from the top level through these labels, or null.
@@ -163,6 +124,7 @@ protected:
     }
 
     PlanningModel model;
+    ModelBuilder build { model };
     MainView view;
     Document document;
     ScriptedEditor editor;
@@ -288,7 +250,7 @@ TEST_F(ModelCommandsTest, DeletingATaskTakesItOutOfEveryProfile)
 
 TEST_F(ModelCommandsTest, DuplicatingAProfileTwiceGivesThreeOfOneNameWithTheCopiesLast)
 {
-    AddProfile(anna, "Weekend");
+    build.AddProfile(anna, "Weekend");
     document.UpdateAllViews();
     Select({ "Persons", "Anna", "Profiles", "Morning" });
     commands.DuplicateProfile();
@@ -453,7 +415,8 @@ TEST_F(ModelCommandsTest, DeleteLeavesTheSelectionOnTheNextItemElseThePreviousEl
     commands.Delete();
     EXPECT_EQ(view.currentItem(), Node({ "Persons", "Anna", "Tasks", "Shower" }));
 
-    AddTask(anna, "Walk", nullptr);
+    build.AddTask(anna, "Walk");
+    anna->SortTasks();
     document.UpdateAllViews();
     Select({ "Persons", "Anna", "Tasks", "Walk" });
     commands.Delete();

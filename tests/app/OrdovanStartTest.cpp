@@ -1,3 +1,4 @@
+#include "ModelBuilder.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/Resource.h"
@@ -200,11 +201,7 @@ TEST_F(OrdovanStartTest, StartsFromTheDefaultsBesideTheProgramAndLeavesThemUntou
 TEST_F(OrdovanStartTest, ModelChangesOfARunReachTheNextRun)
 {
     CountAboutBoxes();
-    Run([](Ordovan& application) {
-        auto* person = new Person();
-        person->SetName("Clara");
-        application.GetPersons().Add(person);
-    });
+    Run([](Ordovan& application) { ModelBuilder(application.GetModel()).AddPerson("Clara"); });
     Run([](Ordovan& application) {
         ASSERT_EQ(application.GetPersons().GetCount(), 1);
         EXPECT_STREQ(application.GetPersons().Get(0)->GetName(), "Clara");
@@ -247,9 +244,7 @@ TEST_F(OrdovanStartTest, TerminationSignalEndsTheRunRegularlyAndSaves)
 {
     CountAboutBoxes();
     Run([](Ordovan& application) {
-        auto* person = new Person();
-        person->SetName("Signalled");
-        application.GetPersons().Add(person);
+        ModelBuilder(application.GetModel()).AddPerson("Signalled");
         TerminationSignals terminationSignals([&application] { application.QuitRegularly(); });
         QTimer::singleShot(0, [] { std::raise(SIGTERM); });
         application.exec();
