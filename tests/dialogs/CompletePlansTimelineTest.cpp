@@ -4,6 +4,7 @@
 #include "app/triext/ModalRunner.h"
 #include "dialogs/PlanTimeline.h"
 #include "planning/CompletePlan.h"
+#include "toolbox/NewOwned.h"
 #include "planning/PersonalPlan.h"
 
 #include <QPushButton>
@@ -21,7 +22,7 @@ protected:
     CompletePlansTimelineTest()
     {
         for (int shift : { 0, 10, 0 })
-            plans.Add(house.Plan(420 - shift, 440, 440 + shift).release());
+            toolbox::AddOwned(plans, house.Plan(420 - shift, 440, 440 + shift));
         dialog = std::make_unique<CompletePlansDialog>(plans);
     }
 

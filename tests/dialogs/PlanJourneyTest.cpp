@@ -8,6 +8,7 @@
 #include "dialogs/PlanTimeline.h"
 #include "planning/CompletePlan.h"
 #include "planning/PersonalPlan.h"
+#include "toolbox/NewOwned.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,8 +36,8 @@ class PlanJourneyTest : public ::testing::Test {
 protected:
     PlanJourneyTest()
     {
-        plans.Add(house.Plan(390, 420, 405).release());
-        plans.Add(house.Plan(405, 420, 390).release());
+        toolbox::AddOwned(plans, house.Plan(390, 420, 405));
+        toolbox::AddOwned(plans, house.Plan(405, 420, 390));
         QTimer::singleShot(WatchdogMilliseconds, &watchdog, [] {
             // A failed step must not leave the test waiting for ever.
             while (QWidget* modal = QApplication::activeModalWidget()) {

@@ -2,6 +2,7 @@
 
 #include "SmallHousehold.h"
 #include "planning/CompletePlan.h"
+#include "toolbox/NewOwned.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ TEST(SameScheduleTest, NamesTheFirstEarlierPlanOfTheSameSchedule)
     SmallHousehold house;
     toolbox::ArrayList<CompletePlan> plans;
     for (int wash : { 400, 390, 390, 400 })
-        plans.Add(house.Plan(420, 440, wash).release());
+        toolbox::AddOwned(plans, house.Plan(420, 440, wash));
     EXPECT_EQ(SameSchedule::FirstEarlierIndex(plans, 0), -1);
     EXPECT_EQ(SameSchedule::FirstEarlierIndex(plans, 1), -1);
     EXPECT_EQ(SameSchedule::FirstEarlierIndex(plans, 2), 1);
