@@ -4,8 +4,8 @@
 #include "app/triext/ModalRunner.h"
 #include "dialogs/PlanTimeline.h"
 #include "planning/CompletePlan.h"
-#include "toolbox/NewOwned.h"
 #include "planning/PersonalPlan.h"
+#include "toolbox/NewOwned.h"
 
 #include <QPushButton>
 #include <QScreen>

@@ -74,55 +74,41 @@ TEST(PlanningModel, ClearDestroysEveryEntity)
     EXPECT_EQ(model.GetResources().GetCount(), 0);
 }
 
-TEST(PlanningModel, AddingAppendsWithoutSorting)
-{
-    PlanningModel model;
-    model.AddPerson(std::make_unique<Person>()).SetName("Zoe");
-    Person& adam = model.AddPerson(std::make_unique<Person>());
-    model.AddResource(std::make_unique<Resource>()).SetName("Stove");
-    Resource& car = model.AddResource(std::make_unique<Resource>());
-
-    EXPECT_EQ(model.GetPersons().Get(1), &adam);
-    EXPECT_EQ(model.GetResources().Get(1), &car);
-}
-
-TEST(PlanningModel, APersonAppendsItsNewTasksAndProfilesWithoutSorting)
-{
-    Person anna;
-    ModelBuilder::AddTask(&anna, "Wash");
-    ModelBuilder::AddProfile(&anna, "Weekday");
-
-    Task& cook = anna.AddTask(std::make_unique<Task>(&anna));
-    Profile& sunday = anna.AddProfile(std::make_unique<Profile>(&anna));
-
-    ASSERT_EQ(anna.GetTasks().GetCount(), 2);
-    EXPECT_EQ(anna.GetTasks().Get(1), &cook);
-    ASSERT_EQ(anna.GetProfiles().GetCount(), 2);
-    EXPECT_EQ(anna.GetProfiles().Get(1), &sunday);
-}
-
-TEST(PlanningModel, InsertingPlacesTheNewEntityByName)
+TEST(PlanningModel, AddingAppendsAndInsertingPlacesByName)
 {
     BuiltModel built;
+    PlanningModel& model = built.model;
     built.AddPerson("Zoe");
     built.AddResource("Stove");
 
-    Person& adam = built.model.InsertPerson(std::make_unique<Person>());
-    Resource& car = built.model.InsertResource(std::make_unique<Resource>());
+    Person& appended = model.AddPerson(std::make_unique<Person>());
+    Resource& alsoAppended = model.AddResource(std::make_unique<Resource>());
+    EXPECT_EQ(model.GetPersons().Get(1), &appended);
+    EXPECT_EQ(model.GetResources().Get(1), &alsoAppended);
 
-    EXPECT_EQ(built.model.GetPersons().Get(0), &adam);
-    EXPECT_EQ(built.model.GetResources().Get(0), &car);
+    appended.SetName("zz");
+    alsoAppended.SetName("zz");
+    Person& inserted = model.InsertPerson(std::make_unique<Person>());
+    Resource& alsoInserted = model.InsertResource(std::make_unique<Resource>());
+    EXPECT_EQ(model.GetPersons().Get(0), &inserted);
+    EXPECT_EQ(model.GetResources().Get(0), &alsoInserted);
 }
 
-TEST(PlanningModel, APersonPlacesItsInsertedTasksAndProfilesByName)
+TEST(PlanningModel, APersonAppendsAddedAndPlacesInsertedTasksAndProfilesByName)
 {
     Person anna;
     ModelBuilder::AddTask(&anna, "Wash");
     ModelBuilder::AddProfile(&anna, "Weekday");
 
-    Task& cook = anna.InsertTask(std::make_unique<Task>(&anna));
-    Profile& sunday = anna.InsertProfile(std::make_unique<Profile>(&anna));
+    Task& appended = anna.AddTask(std::make_unique<Task>(&anna));
+    Profile& alsoAppended = anna.AddProfile(std::make_unique<Profile>(&anna));
+    EXPECT_EQ(anna.GetTasks().Get(1), &appended);
+    EXPECT_EQ(anna.GetProfiles().Get(1), &alsoAppended);
 
-    EXPECT_EQ(anna.GetTasks().Get(0), &cook);
-    EXPECT_EQ(anna.GetProfiles().Get(0), &sunday);
+    appended.SetName("zz");
+    alsoAppended.SetName("zz");
+    Task& inserted = anna.InsertTask(std::make_unique<Task>(&anna));
+    Profile& alsoInserted = anna.InsertProfile(std::make_unique<Profile>(&anna));
+    EXPECT_EQ(anna.GetTasks().Get(0), &inserted);
+    EXPECT_EQ(anna.GetProfiles().Get(0), &alsoInserted);
 }
