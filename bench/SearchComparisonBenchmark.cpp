@@ -12,6 +12,7 @@
 #include "planning/PersonalPlan.h"
 #include "planning/PlanRandom.h"
 #include "planning/TaskExecution.h"
+#include "toolbox/NewOwned.h"
 
 #include <benchmark/benchmark.h>
 
@@ -125,8 +126,7 @@ void ReferenceBesideIndexed(benchmark::State& state, HouseholdFamily family)
 
 template <typename T> T* Adopt(toolbox::ArrayList<T>& list, std::unique_ptr<T> item)
 {
-    list.Add(item.get());
-    return item.release();
+    return &toolbox::AddOwned(list, std::move(item));
 }
 
 // One profile ending at hour 99999 beside one ending at 08:00, sharing a

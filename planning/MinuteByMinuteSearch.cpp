@@ -102,6 +102,5 @@ void MinuteByMinuteSearch::PlaceOneTask(const CompletePlan& attempt, PersonalPla
     auto execution = std::make_unique<TaskExecution>(task);
     // A candidate's start always fits in 32 bits.
     execution->SetStartTime(static_cast<std::int32_t>(std::int64_t { minute } - task->GetDuration()));
-    plan.GetExecutions().Insert(execution.get(), 0);
-    execution.release();
+    toolbox::InsertOwned(plan.GetExecutions(), std::move(execution), 0);
 }

@@ -27,6 +27,13 @@ template <typename Container, typename T> T& AddOwned(Container& container, std:
     return *object.release();
 }
 
+// The same for a place other than the end of a list.
+template <typename Container, typename T> T& InsertOwned(Container& container, std::unique_ptr<T> object, int index)
+{
+    container.Insert(object.get(), index);
+    return *object.release();
+}
+
 // The same for a map that owns its values.
 template <typename Map, typename Key, typename T> T& PutOwned(Map& map, Key key, std::unique_ptr<T> object)
 {
