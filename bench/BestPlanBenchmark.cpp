@@ -34,11 +34,13 @@ public:
     }
     ~Stopwatch() { Finish(); }
 
+    // A search quicker than the watcher's glance shows its total time.
     void Finish()
     {
         finished = true;
         if (watcher.joinable())
             watcher.join();
+        Glance();
     }
 
     double firstPlanMs = -1;
@@ -48,12 +50,17 @@ private:
     void Watch()
     {
         while (!finished) {
-            if (firstPlanMs < 0 && control.GetBestDelay())
-                firstPlanMs = MillisecondsSince(begin);
-            if (proofMs < 0 && control.IsBestProven())
-                proofMs = MillisecondsSince(begin);
+            Glance();
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
+    }
+
+    void Glance()
+    {
+        if (firstPlanMs < 0 && control.GetBestDelay())
+            firstPlanMs = MillisecondsSince(begin);
+        if (proofMs < 0 && control.IsBestProven())
+            proofMs = MillisecondsSince(begin);
     }
 
     const SearchControl& control;

@@ -95,7 +95,7 @@ void PlanReport::WriteText(const toolbox::ArrayList<CompletePlan>& plans, Emphas
     }
 }
 
-void PlanReport::WriteJson(const toolbox::ArrayList<CompletePlan>& plans, std::FILE* out)
+void PlanReport::WriteJson(const toolbox::ArrayList<CompletePlan>& plans, const Verdict& verdict, std::FILE* out)
 {
     std::fputs("{\"plans\":[", out);
     bool firstPlan = true;
@@ -112,7 +112,25 @@ void PlanReport::WriteJson(const toolbox::ArrayList<CompletePlan>& plans, std::F
         std::fputs("]}", out);
         firstPlan = false;
     }
-    std::fputs("]}\n", out);
+    std::fputc(']', out);
+    if (verdict.proven)
+        std::fprintf(out, ",\"proven\":%s", *verdict.proven ? "true" : "false");
+    if (plans.GetCount() == 0) {
+        std::fputs(",\"reasons\":[", out);
+        for (std::size_t index = 0; index < verdict.reasons.size(); ++index) {
+            if (index > 0)
+                std::fputc(',', out);
+            WriteJsonString(DisplayText::ToUtf8(verdict.reasons[index].c_str()), out);
+        }
+        std::fputc(']', out);
+    }
+    std::fputs("}\n", out);
+}
+
+void PlanReport::WriteReasons(const std::vector<std::string>& reasons, std::FILE* out)
+{
+    for (const std::string& reason : reasons)
+        std::fprintf(out, "%s\n", DisplayText::ToUtf8(reason.c_str()).c_str());
 }
 
 void PlanReport::WriteList(const PlanningModel& model, std::FILE* out)

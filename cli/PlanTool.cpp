@@ -1,5 +1,7 @@
 #include "cli/PlanTool.h"
 
+#include "bestplans/BestPlanComputation.h"
+#include "bestplans/SearchControl.h"
 #include "calendar/CalendarExport.h"
 #include "cli/PlanReport.h"
 #include "cli/PlanToolOptions.h"
@@ -29,6 +31,9 @@ std::unique_ptr<toolbox::Path> WindowProgramFile()
     program->Append(ORDOVAN_WINDOW_PROGRAM);
     return program;
 }
+
+const char* const randomSearchFailedText
+    = "The random search found no plan this time; ordovan-plan --best searches thoroughly.";
 
 std::string PathText(const toolbox::Path& path)
 {
@@ -152,23 +157,54 @@ bool PlanTool::ChooseProfiles(const PlanToolOptions& options, PlanningModel& mod
 
 int PlanTool::ComputeAndReport(const PlanToolOptions& options, const PlanComputation& computation)
 {
-    std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans
-        = options.seed ? computation.ComputePlans(*options.seed) : computation.ComputePlans();
+    std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans;
+    PlanReport::Verdict verdict;
+    const char* heading = nullptr;
+    if (options.best) {
+        BestPlanComputation best(computation.GetChosenProfiles());
+        SearchControl control(options.timeLimit.value_or(SearchControl::DefaultTimeLimit));
+        best.Run(control);
+        plans = best.TakePlans();
+        verdict.proven = best.IsProven();
+        verdict.reasons = best.GetReasons();
+        heading = best.GetHeading();
+    } else {
+        plans = options.seed ? computation.ComputePlans(*options.seed) : computation.ComputePlans();
+        if (plans->GetCount() == 0 && options.json)
+            verdict.reasons = ExplainNoPlan(computation);
+    }
     if (plans->GetCount() == 0) {
-        std::fprintf(err, "%s\n", PlanComputation::NoPlansText);
+        if (options.best)
+            PlanReport::WriteReasons(verdict.reasons, err);
+        else
+            std::fprintf(err, "%s\n", PlanComputation::NoPlansText);
         // A script reading JSON gets a document in every case.
         if (options.json)
-            PlanReport::WriteJson(*plans, out);
+            PlanReport::WriteJson(*plans, verdict, out);
         return NoPlanFound;
     }
     if (options.ExportsCalendar())
         return ExportCalendar(options, *plans);
-    if (options.json)
-        PlanReport::WriteJson(*plans, out);
-    else
-        PlanReport::WriteText(
-            *plans, WritesToTerminal(out) ? PlanReport::Emphasis::Terminal : PlanReport::Emphasis::Plain, out);
+    if (options.json) {
+        PlanReport::WriteJson(*plans, verdict, out);
+        return PlansFound;
+    }
+    if (heading)
+        std::fprintf(out, "%s\n\n", heading);
+    PlanReport::WriteText(
+        *plans, WritesToTerminal(out) ? PlanReport::Emphasis::Terminal : PlanReport::Emphasis::Plain, out);
     return PlansFound;
+}
+
+std::vector<std::string> PlanTool::ExplainNoPlan(const PlanComputation& computation)
+{
+    BestPlanComputation best(computation.GetChosenProfiles());
+    SearchControl control;
+    best.ExplainNoPlan(control);
+    std::vector<std::string> reasons = best.GetReasons();
+    if (reasons.empty())
+        reasons.push_back(randomSearchFailedText);
+    return reasons;
 }
 
 int PlanTool::ExportCalendar(const PlanToolOptions& options, const toolbox::ArrayList<CompletePlan>& plans)

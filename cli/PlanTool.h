@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 class CompletePlan;
 class PlanningModel;
@@ -13,7 +14,8 @@ class PlanComputation;
 
 // ordovan-plan: loads the user's data the way the window program does
 // (never writing or moving a file), chooses the profiles named on the
-// command line, runs the plan search and prints the result.
+// command line, runs the plan search (the random one, or the search for
+// the least total delay) and prints the result.
 class PlanTool {
 public:
     enum ExitStatus { PlansFound = 0, NoPlanFound = 1, UsageOrDataError = 2 };
@@ -28,6 +30,9 @@ private:
     bool ChooseProfiles(const PlanToolOptions& options, PlanningModel& model, PlanComputation& computation);
     int ComputeAndReport(const PlanToolOptions& options, const PlanComputation& computation);
     int ExportCalendar(const PlanToolOptions& options, const toolbox::ArrayList<CompletePlan>& plans);
+    // Why the random search found nothing: the reasons there is no plan, or
+    // that it found none this time.
+    static std::vector<std::string> ExplainNoPlan(const PlanComputation& computation);
     // Reports a usage or data error; always false.
     bool Fail(const std::string& message);
 

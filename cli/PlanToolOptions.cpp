@@ -1,6 +1,7 @@
 #include "cli/PlanToolOptions.h"
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -19,6 +20,17 @@ bool ParseSeed(const char* text, std::uint32_t& seed)
         return false;
     seed = static_cast<std::uint32_t>(value);
     return true;
+}
+
+// Whole or decimal seconds, more than none and at most a day.
+bool ParseSeconds(const char* text, std::chrono::milliseconds& limit)
+{
+    char* end = nullptr;
+    double seconds = std::strtod(text, &end);
+    if (end == text || *end || !(seconds > 0) || seconds > 86400)
+        return false;
+    limit = std::chrono::milliseconds(static_cast<long long>(seconds * 1000 + 0.5));
+    return limit.count() > 0;
 }
 
 bool IsOption(const char* argument, const char* name)
@@ -50,6 +62,14 @@ bool CheckCombinations(const PlanToolOptions& options, bool planGiven, std::stri
         error = "--json cannot be combined with --ics or --ics-dir";
         return false;
     }
+    if (options.timeLimit && !options.best) {
+        error = "--time-limit only goes with --best";
+        return false;
+    }
+    if (options.best && options.seed) {
+        error = "--seed cannot be combined with --best, which draws no random numbers";
+        return false;
+    }
     return true;
 }
 
@@ -59,6 +79,7 @@ const char* PlanToolOptions::UsageText()
 {
     return "Usage: ordovan-plan [--config FILE] [--seed N] [--json] --profile PERSON PROFILE"
            " [--profile PERSON PROFILE ...]\n"
+           "       ordovan-plan [--config FILE] --best [--time-limit SECONDS] [--json] --profile PERSON PROFILE ...\n"
            "       ordovan-plan [--config FILE] [--seed N] (--ics FILE | --ics-dir FOLDER)\n"
            "                    [--date YYYY-MM-DD] [--plan N] --profile PERSON PROFILE ...\n"
            "       ordovan-plan [--config FILE] --list\n"
@@ -70,6 +91,9 @@ const char* PlanToolOptions::UsageText()
            "  --config FILE               read this configuration file instead\n"
            "  --profile PERSON PROFILE    choose a profile by the person's and its name\n"
            "  --seed N                    seed the search (0 to 4294967295) for a repeatable run\n"
+           "  --best                      find the plans of least total delay, proving the best\n"
+           "                              when time allows, or say why there is no plan\n"
+           "  --time-limit SECONDS        stop --best after this time with the best found (default 10)\n"
            "  --json                      print the plans as one JSON document\n"
            "  --ics FILE                  write a plan as one iCalendar file for everyone,\n"
            "                              each event led by the person's name\n"
@@ -102,6 +126,16 @@ bool PlanToolOptions::Parse(int argc, const char* const* argv, PlanToolOptions& 
             list = true;
         } else if (IsOption(argument, "--json")) {
             options.json = true;
+        } else if (IsOption(argument, "--best")) {
+            options.best = true;
+        } else if (IsOption(argument, "--time-limit")) {
+            std::chrono::milliseconds limit {};
+            if (remaining < 1 || !ParseSeconds(argv[i + 1], limit)) {
+                error = "--time-limit needs a number of seconds above 0, at most 86400";
+                return false;
+            }
+            options.timeLimit = limit;
+            ++i;
         } else if (IsOption(argument, "--config")) {
             if (remaining < 1) {
                 error = "--config needs a file name";
@@ -156,8 +190,8 @@ bool PlanToolOptions::Parse(int argc, const char* const* argv, PlanToolOptions& 
     }
     if (list) {
         if (!options.profiles.empty() || options.seed || options.json || options.ExportsCalendar() || options.day
-            || planGiven) {
-            error = "--list cannot be combined with --profile, --seed, --json or a calendar export";
+            || planGiven || options.best || options.timeLimit) {
+            error = "--list cannot be combined with --profile, --seed, --json, --best or a calendar export";
             return false;
         }
         options.mode = Mode::List;

@@ -2,6 +2,7 @@
 
 #include "calendar/CalendarDay.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,9 @@ struct PlanToolOptions {
     std::optional<std::string> configFile;
     std::optional<std::uint32_t> seed;
     bool json = false;
+    // The search for the least total delay instead of the random one.
+    bool best = false;
+    std::optional<std::chrono::milliseconds> timeLimit;
     // In the order given, which is the order of choosing.
     std::vector<ProfileChoice> profiles;
     // Export one plan as a calendar instead of printing the plans: into one

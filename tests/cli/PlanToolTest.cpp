@@ -188,12 +188,14 @@ TEST_F(PlanToolTest, NoPlanExitsWithOneAndTheNoPlansText)
     EXPECT_NE(outcome.err.find("simply retry the search."), std::string::npos);
 }
 
-TEST_F(PlanToolTest, NoPlanAsJsonPrintsAnEmptyPlanListAndExitsWithOne)
+TEST_F(PlanToolTest, NoPlanAsJsonPrintsAnEmptyPlanListWithTheReasonAndExitsWithOne)
 {
     std::string file = WriteEveningModel(10);
     Outcome outcome = RunTool({ "--config", file, "--json", "--seed", "1", "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::NoPlanFound);
-    EXPECT_EQ(outcome.out, "{\"plans\":[]}\n");
+    EXPECT_EQ(outcome.out,
+        "{\"plans\":[],\"reasons\":[\"The random search found no plan this time; ordovan-plan --best searches "
+        "thoroughly.\"]}\n");
     EXPECT_EQ(outcome.err.rfind("Sorry, no matching plans were found.", 0), 0u);
 }
 
@@ -337,4 +339,105 @@ TEST_F(PlanToolTest, EscapedAndNonAsciiNamesSurviveTheFileAndComeOutAsUtf8)
                                "ck\\u0009early\""),
         std::string::npos);
     EXPECT_NE(outcome.out.find("\"task\":\"Caf\xC3\xA9 </>\",\"start\":400"), std::string::npos);
+}
+
+namespace {
+
+// Anna's evening: A (30) ends at least `minimumGap` before B (60) starts, by 18:00.
+std::string SaveEvening(const fs::path& file, int minimumGap)
+{
+    PlanningModel model;
+    ModelBuilder builder(model);
+    Person* anna = builder.AddPerson("Anna");
+    Task* a = builder.AddTask(anna, "A", 30);
+    Task* b = builder.AddTask(anna, "B", 60);
+    Profile* evening = builder.AddProfile(anna, "Evening", 1080, { b, a });
+    ModelBuilder::Precede(evening, a, b, minimumGap);
+    toolbox::Config config;
+    ModelStore::Save(model, config.GetRootSection());
+    EXPECT_TRUE(config.SaveFile(file.c_str()));
+    return file.string();
+}
+
+} // namespace
+
+TEST_F(PlanToolTest, BestFindsThePlanTheRandomSearchMissesAndProvesItBest)
+{
+    std::string file = SaveEvening(home / "gap.cfg", 10);
+    Outcome outcome = RunTool({ "--config", file, "--best", "--json", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(outcome.status, PlanTool::PlansFound);
+    std::string best = "{\"plans\":[{\"totalDelay\":10,\"personal\":[{\"person\":\"Anna\",\"profile\":\"Evening\","
+                       "\"delay\":10,\"endTime\":1080,\"executions\":[{\"task\":\"A\",\"start\":980,\"duration\":30},"
+                       "{\"task\":\"B\",\"start\":1020,\"duration\":60}]}]}";
+    EXPECT_EQ(outcome.out.rfind(best, 0), 0u) << outcome.out;
+    EXPECT_EQ(outcome.out.substr(outcome.out.size() - 17), "],\"proven\":true}\n");
+    EXPECT_EQ(CountOf(outcome.out, "\"totalDelay\":"), 20);
+}
+
+TEST_F(PlanToolTest, BestTextSaysTheFirstPlanIsProvenBest)
+{
+    std::string file = SaveEvening(home / "gap.cfg", 10);
+    Outcome outcome = RunTool({ "--config", file, "--best", "--time-limit", "30", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(outcome.status, PlanTool::PlansFound);
+    EXPECT_EQ(outcome.out.rfind("These are the best plans for your selected profiles.\n\n"
+                                "Plan (10 minutes delay)\n"
+                                "  Anna: Evening, 10 minutes delay\n"
+                                "    16:20 A\n"
+                                "    16:50 Pause\n"
+                                "    17:00 B\n"
+                                "    18:00 End\n",
+                  0),
+        0u)
+        << outcome.out;
+}
+
+TEST_F(PlanToolTest, BestNamesTheReasonsWhenThereIsNoPlan)
+{
+    PlanningModel model;
+    ModelBuilder builder(model);
+    Person* anna = builder.AddPerson("Anna");
+    Task* a = builder.AddTask(anna, "A", 30);
+    Task* b = builder.AddTask(anna, "B", 60);
+    Profile* evening = builder.AddProfile(anna, "Evening", 1080, { b, a });
+    ModelBuilder::Precede(evening, a, b);
+    ModelBuilder::Precede(evening, b, a);
+    std::string file = Save(model, home / "cycle.cfg");
+
+    Outcome text = RunTool({ "--config", file, "--best", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(text.status, PlanTool::NoPlanFound);
+    EXPECT_EQ(text.out, "");
+    EXPECT_EQ(text.err, "Anna / Evening: B must come before A, and A before B.\n");
+    Outcome json = RunTool({ "--config", file, "--best", "--json", "--profile", "Anna", "Evening" });
+    EXPECT_EQ(json.status, PlanTool::NoPlanFound);
+    EXPECT_EQ(json.out,
+        "{\"plans\":[],\"proven\":true,\"reasons\":[\"Anna / Evening: B must come before A, and A before B.\"]}\n");
+}
+
+TEST_F(PlanToolTest, BestOptionsThatDoNotFitAreUsageErrors)
+{
+    std::string file = SaveEvening(home / "gap.cfg", 0);
+    std::vector<std::vector<std::string>> cases = {
+        { "--time-limit", "5", "--profile", "Anna", "Evening" },
+        { "--best", "--time-limit", "0", "--profile", "Anna", "Evening" },
+        { "--best", "--time-limit", "soon", "--profile", "Anna", "Evening" },
+        { "--best", "--time-limit" },
+        { "--best", "--seed", "1", "--profile", "Anna", "Evening" },
+        { "--best", "--list" },
+    };
+    for (auto arguments : cases) {
+        arguments.insert(arguments.begin(), { "--config", file });
+        Outcome outcome = RunTool(arguments);
+        EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError) << arguments[2];
+        EXPECT_EQ(outcome.err.rfind("ordovan-plan: ", 0), 0u) << outcome.err;
+    }
+    EXPECT_EQ(RunTool({ "--config", file, "--best", "--time-limit", "0.5", "--profile", "Anna", "Evening" }).status,
+        PlanTool::PlansFound);
+}
+
+TEST_F(PlanToolTest, BestProvesTheSampleHouseholdsLeastDelay)
+{
+    Outcome outcome = RunTool({ "--config", ORDOVAN_SAMPLE_FILE, "--best", "--json", "--profile", "Anna", "Workday",
+        "--profile", "Ben", "School run", "--profile", "Clara", "School day", "--profile", "Leo", "School day" });
+    EXPECT_EQ(outcome.status, PlanTool::PlansFound);
+    EXPECT_NE(outcome.out.find(",\"proven\":true}"), std::string::npos);
 }
