@@ -16,6 +16,7 @@ enum class CommandId : int {
     InsertTask = 32782,
     PlanCompute = 32783,
     ViewRefresh = 32784,
+    PlanFindBest = 32785,
     EditDelete = 57632,
     AppAbout = 57664,
     AppExit = 57665,

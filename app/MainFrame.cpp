@@ -1,9 +1,9 @@
 #include "toolbox/ConfigParameter.h"
 #include "toolbox/ConfigSection.h"
 
-#include "app/triext/ImageList.h"
 #include "app/MainFrame.h"
 #include "app/MainView.h"
+#include "app/triext/ImageList.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -115,6 +115,11 @@ void MainFrame::CreateMenus()
     compute->setShortcut(Qt::Key_F8);
     compute->setIcon(ImageList::GetIcon(ImageList::Plan));
     plan->addAction(compute);
+    QAction* findBest = AddCommand(CommandId::PlanFindBest, "Find &best plans...\tCtrl+F8",
+        "Find the plans with the least total delay for a set of profiles, or why there is none.\nFind best plans");
+    findBest->setShortcut(Qt::CTRL | Qt::Key_F8);
+    findBest->setIcon(ImageList::GetBestPlansIcon());
+    plan->addAction(findBest);
 
     // The bar toggles are created with the bars; the menu is filled later.
     viewMenu = menuBar()->addMenu("&View");
@@ -151,6 +156,7 @@ void MainFrame::CreateToolBar()
     toolBar->addAction(GetAction(CommandId::EditDelete));
     toolBar->addSeparator();
     toolBar->addAction(GetAction(CommandId::PlanCompute));
+    toolBar->addAction(GetAction(CommandId::PlanFindBest));
     toolBar->addSeparator();
     toolBar->addAction(GetAction(CommandId::AppAbout));
     addToolBar(Qt::TopToolBarArea, toolBar);

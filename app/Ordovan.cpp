@@ -1,5 +1,6 @@
 #include "dialogs/ComputePlansCommand.h"
 #include "dialogs/DialogPropertyEditor.h"
+#include "dialogs/FindBestPlansCommand.h"
 #include "model/ModelStore.h"
 #include "model/PlanningModel.h"
 #include "model/PropertyEditor.h"
@@ -159,6 +160,7 @@ void Ordovan::ConnectCommands()
     connectCommand(CommandId::InsertTask, &Ordovan::OnInsertTask);
     connectCommand(CommandId::InsertProfile, &Ordovan::OnInsertProfile);
     connectCommand(CommandId::PlanCompute, &Ordovan::OnPlanCompute);
+    connectCommand(CommandId::PlanFindBest, &Ordovan::OnPlanFindBest);
 }
 
 void Ordovan::QuitRegularly()
@@ -278,4 +280,9 @@ void Ordovan::OnInsertProfile()
 void Ordovan::OnPlanCompute()
 {
     ComputePlansCommand(GetActiveOwner(), GetModel());
+}
+
+void Ordovan::OnPlanFindBest()
+{
+    FindBestPlansCommand(GetActiveOwner(), GetModel());
 }

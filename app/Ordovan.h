@@ -76,6 +76,7 @@ public slots:
     void OnInsertTask();
     void OnInsertProfile();
     void OnPlanCompute();
+    void OnPlanFindBest();
 
 private:
     bool ProcessCommandLine();

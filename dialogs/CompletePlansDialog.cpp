@@ -48,7 +48,8 @@ public:
 
 } // namespace
 
-CompletePlansDialog::CompletePlansDialog(const toolbox::ArrayList<CompletePlan>& plans, QWidget* parent)
+CompletePlansDialog::CompletePlansDialog(
+    const toolbox::ArrayList<CompletePlan>& plans, QWidget* parent, const QString& prompt)
     : ForcableDialog(parent)
     , plans(plans)
     , planTree(new QTreeWidget(this))
@@ -81,7 +82,7 @@ CompletePlansDialog::CompletePlansDialog(const toolbox::ArrayList<CompletePlan>&
     panes->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("These are some possible plans for your selected profiles."), this));
+    layout->addWidget(new QLabel(prompt, this));
     layout->addWidget(panes, 1);
     layout->addLayout(
         CreateButtonRow({ showButton, printButton, exportButton, CreateOkButton(QStringLiteral("Close")) }));

@@ -18,12 +18,15 @@ class QTreeWidgetItem;
 // personal plan of the selected person. Beside the list a timeline shows the
 // plan of the selected row (the first plan while none is selected), which
 // "Print plan..." prints and "Export to calendar..." exports for the whole
-// household. Changes nothing in the model; the list stays owned by the
-// caller.
+// household. The prompt above the plans says what kind of plans they are.
+// Changes nothing in the model; the list stays owned by the caller.
 class CompletePlansDialog : public mfctriext::ForcableDialog {
     Q_OBJECT
 public:
-    explicit CompletePlansDialog(const toolbox::ArrayList<CompletePlan>& plans, QWidget* parent = nullptr);
+    static constexpr const char* PossiblePlansPrompt = "These are some possible plans for your selected profiles.";
+
+    explicit CompletePlansDialog(const toolbox::ArrayList<CompletePlan>& plans, QWidget* parent = nullptr,
+        const QString& prompt = QString::fromLatin1(PossiblePlansPrompt));
 
     QTreeWidget* GetPlanTree() const { return planTree; }
     QPushButton* GetShowButton() const { return showButton; }

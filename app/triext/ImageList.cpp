@@ -41,6 +41,11 @@ QIcon ImageList::GetAboutIcon()
     return LoadIcon("about");
 }
 
+QIcon ImageList::GetBestPlansIcon()
+{
+    return LoadIcon("bestplans");
+}
+
 QIcon ImageList::GetApplicationIcon()
 {
     return LoadIcon("ordovan");

@@ -22,5 +22,6 @@ public:
     // Toolbar pictures and the program's own icon, outside the indexed list.
     static QIcon GetDeleteIcon();
     static QIcon GetAboutIcon();
+    static QIcon GetBestPlansIcon();
     static QIcon GetApplicationIcon();
 };

@@ -160,7 +160,7 @@ TEST_F(MainFrameTest, HasTheMenusWithTheirEntriesInOrder)
         QStringList({ "D&uplicate profile\tCtrl+D", "-", "&Delete\tDel", "-", "Pr&operties...\tEnter" }));
     EXPECT_EQ(
         MenuTexts(menus[2]->menu()), QStringList({ "&Person...", "&Resource...", "-", "&Task...", "Pro&file..." }));
-    EXPECT_EQ(MenuTexts(menus[3]->menu()), QStringList({ "&Compute...\tF8" }));
+    EXPECT_EQ(MenuTexts(menus[3]->menu()), QStringList({ "&Compute...\tF8", "Find &best plans...\tCtrl+F8" }));
     EXPECT_EQ(MenuTexts(menus[4]->menu()), QStringList({ "&Toolbar", "&Status bar", "-", "&Refresh\tF5" }));
     EXPECT_EQ(MenuTexts(menus[5]->menu()),
         QStringList(
@@ -176,6 +176,7 @@ TEST_F(MainFrameTest, BindsTheAcceleratorsToTheirCommands)
     EXPECT_EQ(frame.GetAction(CommandId::Help)->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(frame.GetAction(CommandId::ViewRefresh)->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(frame.GetAction(CommandId::PlanCompute)->shortcut(), QKeySequence(Qt::Key_F8));
+    EXPECT_EQ(frame.GetAction(CommandId::PlanFindBest)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F8));
     EXPECT_TRUE(frame.GetAction(CommandId::EditProperties)->shortcuts().contains(QKeySequence(Qt::Key_Return)));
     EXPECT_TRUE(frame.GetAction(CommandId::EditProperties)->shortcuts().contains(QKeySequence(Qt::Key_Enter)));
     EXPECT_EQ(frame.GetAction(CommandId::AppExit)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
@@ -219,7 +220,7 @@ TEST_F(MainFrameTest, ToolbarIsTitledToolsAndDocksAnywhere)
     EXPECT_EQ(tools->iconSize(), QSize(16, 16));
     EXPECT_EQ(frame.toolBarArea(tools), Qt::TopToolBarArea);
     QList<QAction*> buttons = tools->actions();
-    ASSERT_EQ(buttons.size(), 11);
+    ASSERT_EQ(buttons.size(), 12);
     EXPECT_EQ(buttons[0], frame.GetAction(CommandId::InsertPerson));
     EXPECT_EQ(buttons[1], frame.GetAction(CommandId::InsertResource));
     EXPECT_TRUE(buttons[2]->isSeparator());
@@ -227,7 +228,8 @@ TEST_F(MainFrameTest, ToolbarIsTitledToolsAndDocksAnywhere)
     EXPECT_EQ(buttons[4], frame.GetAction(CommandId::InsertProfile));
     EXPECT_EQ(buttons[6], frame.GetAction(CommandId::EditDelete));
     EXPECT_EQ(buttons[8], frame.GetAction(CommandId::PlanCompute));
-    EXPECT_EQ(buttons[10], frame.GetAction(CommandId::AppAbout));
+    EXPECT_EQ(buttons[9], frame.GetAction(CommandId::PlanFindBest));
+    EXPECT_EQ(buttons[11], frame.GetAction(CommandId::AppAbout));
 }
 
 TEST_F(MainFrameTest, SplitsEachPromptIntoStatusTipAndTooltip)
@@ -239,6 +241,7 @@ TEST_F(MainFrameTest, SplitsEachPromptIntoStatusTipAndTooltip)
     EXPECT_EQ(frame.GetAction(CommandId::EditDelete)->statusTip(), "Erase the selection.");
     EXPECT_EQ(frame.GetAction(CommandId::EditDelete)->toolTip(), "Erase");
     EXPECT_EQ(frame.GetAction(CommandId::PlanCompute)->toolTip(), "Compute plans");
+    EXPECT_EQ(frame.GetAction(CommandId::PlanFindBest)->toolTip(), "Find best plans");
 }
 
 TEST_F(MainFrameTest, StatusBarShowsReadyWhenNoPromptIsShown)

@@ -15,6 +15,7 @@
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 #include "app/Ordovan.h"
+#include "dialogs/BestPlansProgressDialog.h"
 #include "dialogs/CompletePlansDialog.h"
 #include "dialogs/ComputePlansDialog.h"
 #include "dialogs/JourneySteps.h"
@@ -24,6 +25,7 @@
 #include "dialogs/TaskDialog.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -258,6 +260,49 @@ TEST_F(MainWindowJourneyTest, ComputeShowsThePossiblePlansAndAPersonalPlan)
                 QTest::mouseClick(dialog.GetOkButton(), Qt::LeftButton);
             });
         QTest::keyClick(application.GetMainView(), Qt::Key_F8);
+        EXPECT_TRUE(journey.IsComplete()) << journey.GetProblem().toStdString();
+        EXPECT_TRUE(boxes.boxes.empty());
+        ExpectMainWindowTakesClicks(application);
+    });
+}
+
+// A morning rush whose best plan takes long to prove: Stop in the progress
+// dialog leads to the best plans found so far.
+TEST_F(MainWindowJourneyTest, FindBestPlansRunsFromItsKeyThroughStopToThePlansFound)
+{
+    RunProgram([this](Ordovan& application) {
+        ModelBuilder(application.GetModel()).AddMorningRush(6, 6, 2);
+        ModalJourney journey;
+        journey
+            .Then<ComputePlansDialog>([](ComputePlansDialog& dialog) {
+                QTreeWidget* available = dialog.GetAvailableTree();
+                for (int person = available->topLevelItemCount() - 1; person >= 0; --person) {
+                    QTreeWidgetItem* node = available->topLevelItem(person);
+                    if (!node->text(0).startsWith("Person "))
+                        continue;
+                    ClickNode(available, node->child(0));
+                    QTest::mouseClick(dialog.GetAddButton(), Qt::LeftButton);
+                }
+            })
+            .Then<ComputePlansDialog>([](ComputePlansDialog& dialog) {
+                EXPECT_EQ(dialog.GetRequiredTree()->topLevelItemCount(), 6);
+                QTest::mouseClick(dialog.GetOkButton(), Qt::LeftButton);
+            })
+            .Then<BestPlansProgressDialog>([](BestPlansProgressDialog& dialog) {
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&dialog] { return dialog.GetBestDelayLabel()->text().startsWith("Best total delay so far"); }));
+                EXPECT_TRUE(dialog.isVisible());
+                EXPECT_TRUE(dialog.GetElapsedLabel()->text().startsWith("Time passed: "));
+                QTest::mouseClick(dialog.GetStopButton(), Qt::LeftButton);
+            })
+            .Then<CompletePlansDialog>([](CompletePlansDialog& dialog) {
+                EXPECT_EQ(dialog.findChildren<QLabel*>().value(0)->text(),
+                    "These are the best plans found in the time given.");
+                EXPECT_GE(dialog.GetPlanTree()->topLevelItemCount(), 1);
+                EXPECT_TRUE(dialog.isVisible());
+                QTest::mouseClick(dialog.GetOkButton(), Qt::LeftButton);
+            });
+        QTest::keyClick(application.GetMainView(), Qt::Key_F8, Qt::ControlModifier);
         EXPECT_TRUE(journey.IsComplete()) << journey.GetProblem().toStdString();
         EXPECT_TRUE(boxes.boxes.empty());
         ExpectMainWindowTakesClicks(application);

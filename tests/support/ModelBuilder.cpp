@@ -10,6 +10,8 @@
 #include "toolbox/NewOwned.h"
 
 #include <memory>
+#include <random>
+#include <string>
 
 ModelBuilder::ModelBuilder(PlanningModel& model)
     : model(model)
@@ -78,4 +80,31 @@ PrecedentTask* ModelBuilder::Precede(
     entry->SetMinimumTime(minimum);
     entry->SetMaximumTime(maximum);
     return &toolbox::AddOwned(relation->GetPrecedents(), std::move(entry));
+}
+
+std::vector<Profile*> ModelBuilder::AddMorningRush(int persons, int tasks, unsigned seed)
+{
+    std::mt19937 random(seed);
+    auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    std::vector<Resource*> resources { AddResource("Bathroom"), AddResource("Kitchen"), AddResource("Car") };
+    std::vector<Profile*> profiles;
+    for (int number = 0; number < persons; ++number) {
+        Person* person = AddPerson(("Person " + std::to_string(number)).c_str());
+        Profile* profile = AddProfile(person, "Morning", 480 + 15 * pick(0, 4));
+        std::vector<Task*> executed;
+        for (int count = 0; count < tasks; ++count) {
+            Task* task = AddTask(person, ("Task " + std::to_string(count)).c_str(), 5 * pick(1, 8));
+            if (pick(0, 1) == 1)
+                task->GetRequiredResources().Add(resources[pick(0, 2)]);
+            Execute(profile, task);
+            if (!executed.empty() && pick(0, 2) == 0) {
+                std::int32_t minimum = pick(0, 3) == 0 ? 10 : 0;
+                Task* earlier = executed[pick(0, static_cast<int>(executed.size()) - 1)];
+                Precede(profile, earlier, task, minimum, pick(0, 3) == 0 ? minimum + 60 : 32767);
+            }
+            executed.push_back(task);
+        }
+        profiles.push_back(profile);
+    }
+    return profiles;
 }

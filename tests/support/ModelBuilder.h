@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 class Person;
 class PlanningModel;
@@ -35,6 +36,13 @@ public:
         Profile* profile, Task* earlier, Task* later, std::int32_t minimum = 0, std::int32_t maximum = 32767);
     static PrecedentTask* Precede(
         PrecedenceRelation* relation, Task* earlier, std::int32_t minimum = 0, std::int32_t maximum = 32767);
+
+    // A morning rush, the same for every `seed`: `persons` persons, each
+    // with one profile ending between 08:00 and 09:00 that executes `tasks`
+    // tasks of 5 to 40 minutes, half of them needing one of three shared
+    // resources, with a few precedences. Searches rarely prove its best plan
+    // quickly. Answers the profiles, one per person.
+    std::vector<Profile*> AddMorningRush(int persons, int tasks, unsigned seed);
 
     PlanningModel& GetModel() { return model; }
 
