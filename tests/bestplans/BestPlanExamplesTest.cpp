@@ -223,3 +223,48 @@ TEST_F(BestPlanExamples, BestDelaySoFarIsReportedToTheControl)
     EXPECT_EQ(*control.GetBestDelay(), 20);
     EXPECT_TRUE(control.IsBestProven());
 }
+
+TEST_F(EveningCooking, NegativeGapLetsALaterTaskOfNoDurationEndInsideTheEarlier)
+{
+    shop->SetDuration(0);
+    entry->SetMinimumTime(-30);
+    entry->SetMaximumTime(-20);
+    BestPlanRun run = Run();
+    ASSERT_EQ(run.GetCount(), 20);
+    EXPECT_EQ(run.DelayOf(0), 0);
+    int withoutDelay = 0;
+    for (int plan = 0; plan < run.GetCount(); ++plan) {
+        if (run.DelayOf(plan) == 0) {
+            ++withoutDelay;
+            EXPECT_EQ(run.StartOf(plan, cook), 1020);
+        }
+    }
+    EXPECT_EQ(withoutDelay, 11);
+}
+
+TEST_F(EveningCooking, NegativeGapBetweenTasksThatTakeTimeHasNoPlan)
+{
+    entry->SetMinimumTime(-30);
+    entry->SetMaximumTime(-20);
+    BestPlanRun run = BestPlanRun::Of(chosen);
+    EXPECT_EQ(run.GetCount(), 0);
+    EXPECT_EQ(run.reasons, std::vector<std::string>({ "Anna / Evening: these precedences cannot all hold with one task "
+                                                      "at a time: Shop -30 to -20 minutes before Cook." }));
+}
+
+TEST_F(EveningCooking, TaskOfNegativeDurationKeepsEveryRule)
+{
+    shop->SetDuration(-15);
+    BestPlanRun run = Run();
+    ASSERT_GE(run.GetCount(), 1);
+    EXPECT_TRUE(run.proven);
+}
+
+TEST_F(EveningCooking, TimesBeyondTheSolversRangeAreNamedAsTheReason)
+{
+    cook->SetDuration(2'000'000'000);
+    shop->SetDuration(2'000'000'000);
+    BestPlanRun run = BestPlanRun::Of(chosen);
+    EXPECT_EQ(run.GetCount(), 0);
+    EXPECT_EQ(run.reasons, std::vector<std::string>({ "The times of the chosen profiles are too large to plan." }));
+}
