@@ -195,20 +195,6 @@ TEST_F(BestPlanExamples, NoProfileChosenGivesOneEmptyPlan)
     EXPECT_EQ(run.plans->Get(0)->GetPersonalPlans().GetCount(), 0);
 }
 
-TEST_F(BestPlanExamples, PersonalPlansFollowTheOrderOfChoosing)
-{
-    Task* drive = builder.AddTask(builder.AddPerson("Anna"), "Drive", 10);
-    Task* walk = builder.AddTask(builder.AddPerson("Bert"), "Walk", 10);
-    Profile* bert = builder.AddProfile(walk->GetOwner(), "Day", 600, { walk });
-    Profile* anna = builder.AddProfile(drive->GetOwner(), "Day", 600, { drive });
-    chosen.Add(bert);
-    chosen.Add(anna);
-    BestPlanRun run = Run();
-    ASSERT_GE(run.GetCount(), 1);
-    EXPECT_EQ(run.plans->Get(0)->GetPersonalPlans().Get(0)->GetProfile(), bert);
-    EXPECT_EQ(run.plans->Get(0)->GetPersonalPlans().Get(1)->GetProfile(), anna);
-}
-
 TEST_F(BestPlanExamples, BestDelaySoFarIsReportedToTheControl)
 {
     Resource* bathroom = builder.AddResource("Bathroom");
@@ -248,8 +234,9 @@ TEST_F(EveningCooking, NegativeGapBetweenTasksThatTakeTimeHasNoPlan)
     entry->SetMaximumTime(-20);
     BestPlanRun run = BestPlanRun::Of(chosen);
     EXPECT_EQ(run.GetCount(), 0);
-    EXPECT_EQ(run.reasons, std::vector<std::string>({ "Anna / Evening: these precedences cannot all hold with one task "
-                                                      "at a time: Shop -30 to -20 minutes before Cook." }));
+    EXPECT_EQ(run.reasons,
+        std::vector<std::string>({ "Anna / Evening: these precedences cannot all hold with one task "
+                                   "at a time: Shop -30 to -20 minutes before Cook." }));
 }
 
 TEST_F(EveningCooking, TaskOfNegativeDurationKeepsEveryRule)

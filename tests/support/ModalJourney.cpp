@@ -37,6 +37,8 @@ void ModalJourney::RunNextStep()
         return;
     }
     turnsWaited = 0;
+    if (WaitsForItsDialog())
+        return;
     PendingStep step = std::move(steps.front());
     steps.pop_front();
     // The next step is armed first: a step that opens a nested dialog
@@ -53,6 +55,23 @@ void ModalJourney::RunNextStep()
         return;
     }
     ++stepsRun;
+}
+
+bool ModalJourney::WaitsForItsDialog()
+{
+    const PendingStep& next = steps.front();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!next.waitsUntilShown || (modal && modal->inherits(next.dialogClass.toLatin1().constData()))) {
+        waitingForDialog.invalidate();
+        return false;
+    }
+    if (!waitingForDialog.isValid())
+        waitingForDialog.start();
+    if (waitingForDialog.hasExpired(longestWaitMilliseconds))
+        return false;
+    armed = true;
+    QTimer::singleShot(10, this, &ModalJourney::RunNextStep);
+    return true;
 }
 
 QString ModalJourney::GetProblem() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -39,6 +40,16 @@ public:
         return *this;
     }
 
+    // Like Then, for a dialog that opens only after work that takes a while,
+    // such as a search on another thread: the step waits for it, for half a
+    // minute at most, while the dialog before it stays open.
+    template <typename Dialog, typename Step> ModalJourney& ThenOnceShown(Step step)
+    {
+        Then<Dialog>(step);
+        steps.back().waitsUntilShown = true;
+        return *this;
+    }
+
     bool IsComplete() const { return steps.empty() && problem.isEmpty(); }
     QString GetProblem() const;
     int GetStepsRun() const { return stepsRun; }
@@ -51,16 +62,21 @@ private:
     struct PendingStep {
         QString dialogClass;
         Step run;
+        bool waitsUntilShown = false;
     };
 
     void AddStep(const char* dialogClass, Step step);
     void ArmNextStep();
     void RunNextStep();
+    // Whether the next step is still waiting for its dialog to open.
+    bool WaitsForItsDialog();
 
     std::deque<PendingStep> steps;
     bool armed = false;
     int stepsRun = 0;
     int turnsWaited = 0;
     static constexpr int maximumTurnsToWait = 100;
+    static constexpr int longestWaitMilliseconds = 30000;
+    QElapsedTimer waitingForDialog;
     QString problem;
 };
