@@ -32,35 +32,39 @@ public:
         , watcher([this] { Watch(); })
     {
     }
-    ~Stopwatch() { Finish(); }
+    ~Stopwatch() { Stop(); }
 
-    // A search quicker than the watcher's glance shows its total time.
-    void Finish()
+    // What a search quicker than the watcher's glance showed counts at its
+    // total time.
+    void Finish(double totalMs)
     {
-        finished = true;
-        if (watcher.joinable())
-            watcher.join();
-        Glance();
+        Stop();
+        if (firstPlanMs < 0 && control.GetBestDelay())
+            firstPlanMs = totalMs;
+        if (proofMs < 0 && control.IsBestProven())
+            proofMs = totalMs;
     }
 
     double firstPlanMs = -1;
     double proofMs = -1;
 
 private:
+    void Stop()
+    {
+        finished = true;
+        if (watcher.joinable())
+            watcher.join();
+    }
+
     void Watch()
     {
         while (!finished) {
-            Glance();
+            if (firstPlanMs < 0 && control.GetBestDelay())
+                firstPlanMs = MillisecondsSince(begin);
+            if (proofMs < 0 && control.IsBestProven())
+                proofMs = MillisecondsSince(begin);
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
-    }
-
-    void Glance()
-    {
-        if (firstPlanMs < 0 && control.GetBestDelay())
-            firstPlanMs = MillisecondsSince(begin);
-        if (proofMs < 0 && control.IsBestProven())
-            proofMs = MillisecondsSince(begin);
     }
 
     const SearchControl& control;
@@ -100,7 +104,7 @@ void BestPlansBesideRandomSearch(benchmark::State& state)
         Clock::time_point begin = Clock::now();
         computation.Run(control);
         totalMs = MillisecondsSince(begin);
-        stopwatch.Finish();
+        stopwatch.Finish(totalMs);
         firstPlanMs = stopwatch.firstPlanMs;
         proofMs = stopwatch.proofMs;
         proven = computation.IsProven();
