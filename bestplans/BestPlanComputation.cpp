@@ -10,6 +10,7 @@
 #include "planning/PlanChecker.h"
 #include "planning/PlanComputation.h"
 #include "planning/TaskExecution.h"
+#include "toolbox/NewOwned.h"
 
 #include <algorithm>
 #include <cassert>
@@ -38,7 +39,7 @@ std::unique_ptr<PersonalPlan> BuildPersonalPlan(Profile* profile, const ProfileC
     for (int execution : order) {
         auto record = std::make_unique<TaskExecution>(copy.GetOriginal(copiedTasks[execution]));
         record->SetStartTime(starts[execution]);
-        plan->GetExecutions().Add(record.release());
+        toolbox::AddOwned(plan->GetExecutions(), std::move(record));
     }
     return plan;
 }
@@ -88,7 +89,7 @@ std::vector<std::int32_t> BestPlanComputation::FindRandomSearchPlan() const
 {
     PlanComputation randomSearch;
     for (Profile* profile : copy->GetChosenProfiles())
-        randomSearch.GetChosenProfiles().Add(profile);
+        randomSearch.ChooseProfile(*profile);
     std::unique_ptr<toolbox::ArrayList<CompletePlan>> plans = randomSearch.ComputePlans(RandomSearchSeed);
     if (plans->GetCount() == 0)
         return {};
@@ -125,11 +126,11 @@ std::unique_ptr<toolbox::ArrayList<CompletePlan>> BestPlanComputation::TakePlans
         auto plan = std::make_unique<CompletePlan>();
         for (int index = 0; index < profiles.GetCount(); ++index) {
             const PlanProblem::PlannedProfile& planned = problem.GetProfiles()[index];
-            plan->GetPersonalPlans().Add(
-                BuildPersonalPlan(profiles.Get(index), *copy, copiedTasks, starts, planned).release());
+            toolbox::AddOwned(
+                plan->GetPersonalPlans(), BuildPersonalPlan(profiles.Get(index), *copy, copiedTasks, starts, planned));
         }
-        assert(PlanChecker::Check(*plan, profiles).empty());
-        plans->Add(plan.release());
+        assert(PlanChecker::Check(*plan, profiles.GetItems()).empty());
+        toolbox::AddOwned(*plans, std::move(plan));
     }
     schedules.clear();
     return plans;

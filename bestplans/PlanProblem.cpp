@@ -103,16 +103,3 @@ PlanProblem PlanProblem::ProfileAlone(int profile, const std::vector<bool>& kept
     alone.profiles.back().gapCount = static_cast<int>(alone.gaps.size());
     return alone;
 }
-
-std::int64_t PlanProblem::TotalDelayOf(const std::vector<std::int32_t>& starts) const
-{
-    std::int64_t total = 0;
-    for (const PlannedProfile& profile : profiles) {
-        if (profile.executionCount == 0)
-            continue;
-        auto first = starts.begin() + profile.firstExecution;
-        std::int32_t earliest = *std::min_element(first, first + profile.executionCount);
-        total += static_cast<std::int64_t>(profile.endTime) - profile.totalDuration - earliest;
-    }
-    return total;
-}

@@ -20,7 +20,7 @@ public:
         std::string name;
         std::int32_t endTime;
         // As the profile counts it, so that delays come out as its plans show them.
-        std::int32_t totalDuration;
+        std::int64_t totalDuration;
         int firstExecution;
         int executionCount;
         int firstGap;
@@ -59,9 +59,6 @@ public:
     const std::vector<Gap>& GetGaps() const { return gaps; }
     // How many executions may use each resource at once: its amount, at least one.
     const std::vector<int>& GetCapacities() const { return capacities; }
-
-    // The total delay of starts given per execution.
-    std::int64_t TotalDelayOf(const std::vector<std::int32_t>& starts) const;
 
 private:
     void AddProfile(const Profile& profile, std::vector<const void*>& resourceKeys, std::vector<Task*>* executedTasks);

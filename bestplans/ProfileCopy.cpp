@@ -6,18 +6,9 @@
 #include "model/Profile.h"
 #include "model/Resource.h"
 #include "model/Task.h"
+#include "toolbox/NewOwned.h"
 
 #include <memory>
-
-namespace {
-
-template <typename T> T* Adopt(toolbox::ArrayList<T>& list, std::unique_ptr<T> item)
-{
-    list.Add(item.get());
-    return item.release();
-}
-
-} // namespace
 
 ProfileCopy::ProfileCopy(const toolbox::ArrayList<Profile>& chosenProfiles)
 {
@@ -37,26 +28,28 @@ Profile* ProfileCopy::CopyProfile(const Profile& profile)
 {
     Person*& person = personCopies[profile.GetOwner()];
     if (!person) {
-        person = Adopt(model.GetPersons(), std::make_unique<Person>());
+        person = &model.AddPerson(toolbox::NewOwned<Person>());
         person->SetName(profile.GetOwner()->GetName());
     }
-    Profile* copy = Adopt(person->GetProfiles(), std::make_unique<Profile>(person));
-    copy->SetName(profile.GetName());
-    copy->SetEndTime(profile.GetEndTime());
+    Profile& copy = person->AddProfile(toolbox::NewOwned<Profile>(person));
+    copy.SetName(profile.GetName());
+    copy.SetEndTime(profile.GetEndTime());
+    // Entry by entry, also where the profile holds what its own operations
+    // would refuse, so that the copy plans exactly like the original.
     for (const PrecedenceRelation* relation : profile.GetPrecedenceRelations()) {
         if (!relation->GetTask())
             continue;
-        PrecedenceRelation* relationCopy
-            = Adopt(copy->GetPrecedenceRelations(), std::make_unique<PrecedenceRelation>());
-        relationCopy->SetTask(CopyTask(relation->GetTask(), person));
+        PrecedenceRelation& relationCopy
+            = toolbox::AddOwned(copy.GetPrecedenceRelations(), toolbox::NewOwned<PrecedenceRelation>());
+        relationCopy.SetTask(CopyTask(relation->GetTask(), person));
         for (const PrecedentTask* entry : relation->GetPrecedents()) {
-            PrecedentTask* entryCopy = Adopt(
-                relationCopy->GetPrecedents(), std::make_unique<PrecedentTask>(CopyTask(entry->GetTask(), person)));
-            entryCopy->SetMinimumTime(entry->GetMinimumTime());
-            entryCopy->SetMaximumTime(entry->GetMaximumTime());
+            PrecedentTask& entryCopy = toolbox::AddOwned(
+                relationCopy.GetPrecedents(), toolbox::NewOwned<PrecedentTask>(CopyTask(entry->GetTask(), person)));
+            entryCopy.SetMinimumTime(entry->GetMinimumTime());
+            entryCopy.SetMaximumTime(entry->GetMaximumTime());
         }
     }
-    return copy;
+    return &copy;
 }
 
 // Each task and resource is copied once, however often it is named.
@@ -65,7 +58,7 @@ Task* ProfileCopy::CopyTask(Task* task, Person* owner)
     Task*& copy = taskCopies[task];
     if (copy)
         return copy;
-    copy = Adopt(owner->GetTasks(), std::make_unique<Task>(owner));
+    copy = &owner->AddTask(toolbox::NewOwned<Task>(owner));
     copy->SetName(task->GetName());
     copy->SetDuration(task->GetDuration());
     for (const Resource* resource : task->GetRequiredResources())
@@ -78,7 +71,7 @@ Resource* ProfileCopy::CopyResource(const Resource* resource)
 {
     Resource*& copy = resourceCopies[resource];
     if (!copy) {
-        copy = Adopt(model.GetResources(), std::make_unique<Resource>());
+        copy = &model.AddResource(toolbox::NewOwned<Resource>());
         copy->SetName(resource->GetName());
         copy->SetAmount(resource->GetAmount());
     }

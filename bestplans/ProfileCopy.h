@@ -21,7 +21,7 @@ public:
     ProfileCopy& operator=(const ProfileCopy&) = delete;
 
     // The copies, in the order chosen.
-    const toolbox::ArrayList<Profile>& GetChosenProfiles() const { return chosen; }
+    const toolbox::ArrayList<Profile>& GetChosenProfiles() const { return chosen.GetItems(); }
     // The model's task that a copied task stands for.
     Task* GetOriginal(const Task* copy) const;
 

@@ -5,6 +5,7 @@
 #include "model/PrecedentTask.h"
 #include "model/Profile.h"
 #include "model/Resource.h"
+#include "model/Task.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,8 @@ class BestPlanExamples : public ::testing::Test {
 protected:
     BestPlanRun Run()
     {
-        BestPlanRun run = BestPlanRun::Of(chosen);
-        ExpectSoundDistinctAscending(run, chosen);
+        BestPlanRun run = BestPlanRun::Of(chosen.GetItems());
+        ExpectSoundDistinctAscending(run, chosen.GetItems());
         return run;
     }
 
@@ -202,7 +203,7 @@ TEST_F(BestPlanExamples, BestDelaySoFarIsReportedToTheControl)
     Task* bertShower = builder.AddTask(builder.AddPerson("Bert"), "Shower", 20, { bathroom });
     chosen.Add(builder.AddProfile(annaShower->GetOwner(), "Day", 1080, { annaShower }));
     chosen.Add(builder.AddProfile(bertShower->GetOwner(), "Day", 1080, { bertShower }));
-    BestPlanComputation computation(chosen);
+    BestPlanComputation computation(chosen.GetItems());
     SearchControl control;
     computation.Run(control);
     ASSERT_TRUE(control.GetBestDelay());
@@ -232,7 +233,7 @@ TEST_F(EveningCooking, NegativeGapBetweenTasksThatTakeTimeHasNoPlan)
 {
     entry->SetMinimumTime(-30);
     entry->SetMaximumTime(-20);
-    BestPlanRun run = BestPlanRun::Of(chosen);
+    BestPlanRun run = BestPlanRun::Of(chosen.GetItems());
     EXPECT_EQ(run.GetCount(), 0);
     EXPECT_EQ(run.reasons,
         std::vector<std::string>({ "Anna / Evening: these precedences cannot all hold with one task "
@@ -251,7 +252,7 @@ TEST_F(EveningCooking, TimesBeyondTheSolversRangeAreNamedAsTheReason)
 {
     cook->SetDuration(2'000'000'000);
     shop->SetDuration(2'000'000'000);
-    BestPlanRun run = BestPlanRun::Of(chosen);
+    BestPlanRun run = BestPlanRun::Of(chosen.GetItems());
     EXPECT_EQ(run.GetCount(), 0);
     EXPECT_EQ(run.reasons, std::vector<std::string>({ "The times of the chosen profiles are too large to plan." }));
 }

@@ -29,10 +29,10 @@ public:
         for (int count = Pick(1, 4); count > 0; --count)
             AddPerson(resources);
         for (Profile* profile : chosen)
-            computation.GetChosenProfiles().Add(profile);
+            computation.ChooseProfile(*profile);
     }
 
-    const BorrowedList<Profile>& GetChosen() const { return chosen; }
+    const toolbox::ArrayList<Profile>& GetChosen() const { return chosen.GetItems(); }
 
     // The least total delay of the random search over a few seeds, or -1.
     int RandomSearchBest() const

@@ -4,6 +4,7 @@
 #include "model/PlanningModel.h"
 #include "model/PrecedentTask.h"
 #include "model/Profile.h"
+#include "model/Task.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ protected:
 
     BestPlanRun Run()
     {
-        BestPlanRun run = BestPlanRun::Of(chosen);
+        BestPlanRun run = BestPlanRun::Of(chosen.GetItems());
         EXPECT_EQ(run.GetCount(), 0);
         return run;
     }
@@ -140,7 +141,7 @@ TEST_F(NoPlanReasons, PrecedenceOnATaskTheProfileDoesNotExecuteIsIgnored)
 {
     Task* jog = builder.AddTask(anna, "Jog", 30);
     ModelBuilder::Precede(workday, jog, shower, 30, 10);
-    BestPlanRun run = BestPlanRun::Of(chosen);
+    BestPlanRun run = BestPlanRun::Of(chosen.GetItems());
     EXPECT_GE(run.GetCount(), 1);
     EXPECT_TRUE(run.reasons.empty());
 }
@@ -152,7 +153,7 @@ TEST_F(NoPlanReasons, StopBeforeTheFirstPlanSaysNoneWasFoundInTime)
     ModelBuilder::Precede(workday, shower, breakfast, 30);
     SearchControl control;
     control.RequestStop();
-    BestPlanRun run = BestPlanRun::Of(chosen, std::move(control));
+    BestPlanRun run = BestPlanRun::Of(chosen.GetItems(), std::move(control));
     EXPECT_EQ(run.GetCount(), 0);
     EXPECT_FALSE(run.proven);
     EXPECT_EQ(run.reasons, std::vector<std::string>({ "No plan was found in the time given." }));
@@ -163,9 +164,9 @@ TEST_F(NoPlanReasons, StopRightAwayStillOffersTheRandomSearchPlan)
     ModelBuilder::Precede(workday, shower, breakfast);
     SearchControl control;
     control.RequestStop();
-    BestPlanRun run = BestPlanRun::Of(chosen, std::move(control));
+    BestPlanRun run = BestPlanRun::Of(chosen.GetItems(), std::move(control));
     ASSERT_EQ(run.GetCount(), 1);
     EXPECT_FALSE(run.proven);
     EXPECT_TRUE(run.reasons.empty());
-    ExpectSoundDistinctAscending(run, chosen);
+    ExpectSoundDistinctAscending(run, chosen.GetItems());
 }

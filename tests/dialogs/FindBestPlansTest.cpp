@@ -145,7 +145,7 @@ TEST_F(FindBestPlansTest, ProgressDialogEndsWithOkOnceTheSearchHasReturned)
 {
     BorrowedList<Profile> chosen;
     chosen.Add(AddEvening());
-    BestPlanComputation computation(chosen);
+    BestPlanComputation computation(chosen.GetItems());
     BestPlansProgressDialog progress(computation, &owner);
     QSignalSpy accepted(&progress, &QDialog::accepted);
     ASSERT_TRUE(QTest::qWaitFor([&progress] { return progress.IsSearchFinished(); }, WaitMilliseconds));
@@ -160,7 +160,7 @@ TEST_F(FindBestPlansTest, StopEndsTheSearchKeepingTheBestFound)
     BorrowedList<Profile> chosen;
     for (Profile* profile : builder.AddMorningRush(6, 6, 2))
         chosen.Add(profile);
-    BestPlanComputation computation(chosen);
+    BestPlanComputation computation(chosen.GetItems());
     BestPlansProgressDialog progress(computation, &owner);
     progress.show();
     ASSERT_TRUE(QTest::qWaitFor(
@@ -181,7 +181,7 @@ TEST_F(FindBestPlansTest, ClosingTheProgressDialogWaitsForTheSearchToStop)
     BorrowedList<Profile> chosen;
     for (Profile* profile : builder.AddMorningRush(6, 6, 2))
         chosen.Add(profile);
-    BestPlanComputation computation(chosen);
+    BestPlanComputation computation(chosen.GetItems());
     BestPlansProgressDialog progress(computation, &owner);
     progress.show();
     progress.close();

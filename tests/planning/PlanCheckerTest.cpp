@@ -1,5 +1,6 @@
 #include "planning/PlanChecker.h"
 #include "ModelBuilder.h"
+#include "PlanBuilder.h"
 #include "model/BorrowedList.h"
 #include "model/PlanningModel.h"
 #include "model/PrecedentTask.h"
@@ -14,11 +15,10 @@
 
 #include <initializer_list>
 #include <memory>
-#include <utility>
 
 namespace {
 
-using Placements = std::initializer_list<std::pair<Task*, std::int32_t>>;
+using Placements = std::initializer_list<PlanBuilder::Placement>;
 
 // Anna's evening ends at 18:00 with Shop (30) before Cook (60); Bert's with
 // Drive (60). Shop and Drive both need the car.
@@ -41,21 +41,8 @@ protected:
 
     std::vector<std::string> Check(Placements anna, Placements bert)
     {
-        plan = std::make_unique<CompletePlan>();
-        Add(evening, anna);
-        Add(errands, bert);
-        return PlanChecker::Check(*plan, chosen);
-    }
-
-    void Add(Profile* profile, Placements placements)
-    {
-        auto* personal = new PersonalPlan(profile);
-        plan->GetPersonalPlans().Add(personal);
-        for (const auto& [task, start] : placements) {
-            auto* execution = new TaskExecution(task);
-            execution->SetStartTime(start);
-            personal->GetExecutions().Add(execution);
-        }
+        plan = PlanBuilder().Add(evening, anna).Add(errands, bert).Build();
+        return PlanChecker::Check(*plan, chosen.GetItems());
     }
 
     PlanningModel model;
@@ -157,10 +144,8 @@ TEST_F(PlanCheckerTest, TaskOfDurationZeroUsesNoResourceTime)
 
 TEST_F(PlanCheckerTest, PersonalPlansMustFollowTheChosenProfiles)
 {
-    plan = std::make_unique<CompletePlan>();
-    Add(errands, { { drive, 930 } });
-    Add(evening, { { shop, 990 }, { cook, 1020 } });
-    EXPECT_EQ(PlanChecker::Check(*plan, chosen).size(), 2u);
+    plan = PlanBuilder().Add(errands, { { drive, 930 } }).Add(evening, { { shop, 990 }, { cook, 1020 } }).Build();
+    EXPECT_EQ(PlanChecker::Check(*plan, chosen.GetItems()).size(), 2u);
     plan->GetPersonalPlans().DeleteLast();
-    EXPECT_EQ(PlanChecker::Check(*plan, chosen).size(), 1u);
+    EXPECT_EQ(PlanChecker::Check(*plan, chosen.GetItems()).size(), 1u);
 }
