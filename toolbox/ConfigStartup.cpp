@@ -66,13 +66,18 @@ ConfigStartupResult ConfigStartup::LoadReporting(
 
 std::unique_ptr<char[]> ConfigStartup::KeepUnreadable(const char* path)
 {
+    return KeepAside(path, "unreadable");
+}
+
+std::unique_ptr<char[]> ConfigStartup::KeepAside(const char* path, const char* reason)
+{
     std::time_t now = std::time(nullptr);
     std::tm local {};
     localtime_r(&now, &local);
     char stamp[64];
-    std::snprintf(stamp, sizeof stamp, ".unreadable-%04d%02d%02d-%02d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
+    std::snprintf(stamp, sizeof stamp, "-%04d%02d%02d-%02d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
         local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-    std::unique_ptr<char[]> base = JoinText(path, stamp);
+    std::unique_ptr<char[]> base = JoinText(JoinText(JoinText(path, ".").get(), reason).get(), stamp);
     ConfigFileSystem fileSystem;
     for (int number = 1; number <= 1000; ++number) {
         char suffix[16] = "";

@@ -58,6 +58,8 @@ public:
     // "-3"... appended when that name is taken. Moves the file there and
     // returns the new name; null when it could not be moved.
     static std::unique_ptr<char[]> KeepUnreadable(const char* path);
+    // The same with another word than "unreadable" in the name.
+    static std::unique_ptr<char[]> KeepAside(const char* path, const char* reason);
 };
 
 } // namespace toolbox
