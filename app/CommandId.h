@@ -18,6 +18,8 @@ enum class CommandId : int {
     ViewRefresh = 32784,
     PlanFindBest = 32785,
     EditDelete = 57632,
+    EditUndo = 57643,
+    EditRedo = 57644,
     AppAbout = 57664,
     AppExit = 57665,
     ViewToolbar = 59392,

@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/MainView.h"
 #include "app/triext/ImageList.h"
+#include "app/triext/NameText.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -29,6 +30,18 @@ QString StatusPart(const QString& prompt)
 QString TooltipPart(const QString& prompt)
 {
     return prompt.section('\n', 1);
+}
+
+// What follows "Undo" or "Redo": " Delete Ben", or nothing without a step.
+QString StepName(const char* label)
+{
+    return label ? ' ' + NameText::ToDisplay(label) : QString();
+}
+
+// A name shown in a menu entry keeps its ampersands as they are.
+QString MenuEscaped(const QString& text)
+{
+    return QString(text).replace('&', "&&");
 }
 
 } // namespace
@@ -83,6 +96,16 @@ void MainFrame::CreateMenus()
     file->addAction(exitAction);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
+    QAction* undo = AddCommand(CommandId::EditUndo, "U&ndo\tCtrl+Z", "Undo the last change.\nUndo");
+    undo->setShortcut(Qt::CTRL | Qt::Key_Z);
+    undo->setIcon(ImageList::GetUndoIcon());
+    edit->addAction(undo);
+    QAction* redo = AddCommand(CommandId::EditRedo, "&Redo\tCtrl+Y", "Redo the last change undone.\nRedo");
+    redo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
+    redo->setIcon(ImageList::GetRedoIcon());
+    edit->addAction(redo);
+    ShowEditSteps(nullptr, nullptr);
+    edit->addSeparator();
     QAction* duplicate = AddCommand(CommandId::EditDuplicateProfile, "D&uplicate profile\tCtrl+D",
         "Duplicate the selected profile.\nDuplicate profile");
     duplicate->setShortcut(Qt::CTRL | Qt::Key_D);
@@ -159,6 +182,9 @@ void MainFrame::CreateToolBar()
     toolBar->addAction(GetAction(CommandId::PlanFindBest));
     toolBar->addSeparator();
     toolBar->addAction(GetAction(CommandId::AppAbout));
+    toolBar->addSeparator();
+    toolBar->addAction(GetAction(CommandId::EditUndo));
+    toolBar->addAction(GetAction(CommandId::EditRedo));
     addToolBar(Qt::TopToolBarArea, toolBar);
 
     QAction* toggle = toolBar->toggleViewAction();
@@ -185,6 +211,18 @@ void MainFrame::CreateStatusBar()
     refresh->setShortcut(Qt::Key_F5);
     connect(refresh, &QAction::triggered, view, &MainView::OnRefresh);
     viewMenu->addAction(refresh);
+}
+
+void MainFrame::ShowEditSteps(const char* undoLabel, const char* redoLabel)
+{
+    QAction* undo = GetAction(CommandId::EditUndo);
+    undo->setText("U&ndo" + MenuEscaped(StepName(undoLabel)) + "\tCtrl+Z");
+    undo->setToolTip("Undo" + StepName(undoLabel));
+    undo->setEnabled(undoLabel != nullptr);
+    QAction* redo = GetAction(CommandId::EditRedo);
+    redo->setText("&Redo" + MenuEscaped(StepName(redoLabel)) + "\tCtrl+Y");
+    redo->setToolTip("Redo" + StepName(redoLabel));
+    redo->setEnabled(redoLabel != nullptr);
 }
 
 bool MainFrame::event(QEvent* event)

@@ -30,6 +30,10 @@ public:
     // The action of a command of the menu, the accelerators or the toolbar.
     QAction* GetAction(CommandId id) const;
 
+    // Names the steps that Undo and Redo would act on in their menu entries
+    // and tooltips; a null label disables the command.
+    void ShowEditSteps(const char* undoLabel, const char* redoLabel);
+
     // Writes the placement as the window shows it now (nothing while minimized).
     void SavePlacement();
 

@@ -1,3 +1,4 @@
+#include "model/ItemPath.h"
 #include "model/PlanningModel.h"
 #include "model/TreeItem.h"
 
@@ -107,6 +108,18 @@ void MainView::SelectNearest(const QList<int>& path)
     if (nearest) {
         setCurrentItem(nearest);
         scrollToItem(nearest);
+    }
+}
+
+void MainView::SelectAt(const ItemPath& path)
+{
+    if (!model || path.IsEmpty())
+        return;
+    if (TreeItem* entity = path.FindNearest(*model)) {
+        SelectEntity(*entity);
+    } else if (QTreeWidgetItem* folder = topLevelItem(path.GetTopKind() == TreeItemKind::Resource ? 1 : 0)) {
+        setCurrentItem(folder);
+        scrollToItem(folder);
     }
 }
 

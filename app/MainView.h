@@ -5,6 +5,7 @@
 #include <QList>
 #include <QTreeWidget>
 
+class ItemPath;
 class PlanningModel;
 class TreeItem;
 
@@ -34,6 +35,9 @@ public:
 
     // Makes the entity's node the current one and scrolls it into view.
     void SelectEntity(const TreeItem& entity);
+    // Selects the entity at the path, or the nearest one above it, or else
+    // the top folder the path starts in; nothing for the empty path.
+    void SelectAt(const ItemPath& path);
     // The row of the node and of each of its ancestors, from the top level down.
     static QList<int> PathOf(const QTreeWidgetItem* node);
     // Makes the node at `path` current, or, when the tree has changed below

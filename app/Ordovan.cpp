@@ -1,6 +1,7 @@
 #include "dialogs/ComputePlansCommand.h"
 #include "dialogs/DialogPropertyEditor.h"
 #include "dialogs/FindBestPlansCommand.h"
+#include "model/EditHistory.h"
 #include "model/ModelStore.h"
 #include "model/PlanningModel.h"
 #include "model/PropertyEditor.h"
@@ -38,6 +39,7 @@ QString ToText(const toolbox::Path& path)
 Ordovan::Ordovan(int& argc, char** argv, const char* programFile)
     : TriExtApp(argc, argv, programFile)
     , model(std::make_unique<PlanningModel>())
+    , history(std::make_unique<EditHistory>())
     , propertyEditor(std::make_unique<DialogPropertyEditor>(*model))
 {
     setDesktopFileName(desktopEntryId);
@@ -47,6 +49,7 @@ Ordovan::Ordovan(int& argc, char** argv, const char* programFile)
 Ordovan::~Ordovan()
 {
     // The windows show the model, so they go first.
+    history->SetChangeHandler(nullptr);
     commands.reset();
     mainFrame.reset();
     document.reset();
@@ -72,6 +75,11 @@ toolbox::ArrayList<Resource>& Ordovan::GetResources()
 PlanningModel& Ordovan::GetModel()
 {
     return *model;
+}
+
+EditHistory& Ordovan::GetHistory()
+{
+    return *history;
 }
 
 MainFrame* Ordovan::GetMainFrame() const
@@ -110,6 +118,8 @@ bool Ordovan::InitInstance()
     mainFrame->GetView()->SetModel(model.get());
     document->AddView(mainFrame->GetView());
     commands = std::make_unique<ModelCommands>(*model, *mainFrame->GetView(), *document, propertyEditor.get());
+    commands->SetHistory(history.get());
+    history->SetChangeHandler([this] { OnModelEdited(); });
     ConnectCommands();
     connect(mainFrame->GetView(), &MainView::PropertiesRequested, this, &Ordovan::OnEditProperties);
     document->UpdateAllViews();
@@ -152,6 +162,8 @@ void Ordovan::ConnectCommands()
     connectCommand(CommandId::Help, &Ordovan::OnHelp);
     connectCommand(CommandId::TermsAndConditions, &Ordovan::OnTermsAndConditions);
     connectCommand(CommandId::WebSite, &Ordovan::OnWebSite);
+    connectCommand(CommandId::EditUndo, &Ordovan::OnEditUndo);
+    connectCommand(CommandId::EditRedo, &Ordovan::OnEditRedo);
     connectCommand(CommandId::EditDelete, &Ordovan::OnEditDelete);
     connectCommand(CommandId::EditDuplicateProfile, &Ordovan::OnEditDuplicateProfile);
     connectCommand(CommandId::EditProperties, &Ordovan::OnEditProperties);
@@ -233,6 +245,24 @@ void Ordovan::SetPropertyEditor(std::unique_ptr<PropertyEditor> editor)
 ModelCommands* Ordovan::GetCommands() const
 {
     return commands.get();
+}
+
+void Ordovan::OnModelEdited()
+{
+    if (mainFrame)
+        mainFrame->ShowEditSteps(history->GetUndoLabel(), history->GetRedoLabel());
+}
+
+void Ordovan::OnEditUndo()
+{
+    if (commands)
+        commands->Undo();
+}
+
+void Ordovan::OnEditRedo()
+{
+    if (commands)
+        commands->Redo();
 }
 
 void Ordovan::OnEditDelete()

@@ -9,6 +9,7 @@ template <typename T> class ArrayList;
 } // namespace toolbox
 
 class Document;
+class EditHistory;
 class MainFrame;
 class MainView;
 class ModelCommands;
@@ -38,6 +39,8 @@ public:
     toolbox::ArrayList<Person>& GetPersons();
     toolbox::ArrayList<Resource>& GetResources();
     PlanningModel& GetModel();
+    // The steps of this run that Undo and Redo walk.
+    EditHistory& GetHistory();
 
     // Creates the document, the main window and the tree view, shows the
     // window and, on the first start, the About box. False ends the program;
@@ -68,6 +71,8 @@ public slots:
     void OnHelp();
     void OnTermsAndConditions();
     void OnWebSite();
+    void OnEditUndo();
+    void OnEditRedo();
     void OnEditDelete();
     void OnEditDuplicateProfile();
     void OnEditProperties();
@@ -84,9 +89,12 @@ private:
     // when the file is missing or no program takes it.
     void OpenDocument(const QUrl& url);
     void ConnectCommands();
+    // After every step, undo and redo: the Edit menu names the next steps.
+    void OnModelEdited();
 
     bool quitRequested = false;
     std::unique_ptr<PlanningModel> model;
+    std::unique_ptr<EditHistory> history;
     std::unique_ptr<PropertyEditor> propertyEditor;
     std::unique_ptr<Document> document;
     std::unique_ptr<MainFrame> mainFrame;

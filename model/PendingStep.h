@@ -18,9 +18,8 @@ public:
     PendingStep(EditHistory* history, const PlanningModel& model, const char* label, const TreeItem* touched);
 
     // `touched` is the entity to select once the step is redone; null when
-    // the command removed it, and then the place it had is selected. Undo
-    // selects the entity the step began with, or the place of `touched`.
-    // True when a step was recorded.
+    // there is none, and then the place of the entity the step began with is
+    // selected, as Undo selects it. True when a step was recorded.
     bool Finish(const TreeItem* touched);
 
 private:

@@ -46,6 +46,16 @@ QIcon ImageList::GetBestPlansIcon()
     return LoadIcon("bestplans");
 }
 
+QIcon ImageList::GetUndoIcon()
+{
+    return LoadIcon("undo");
+}
+
+QIcon ImageList::GetRedoIcon()
+{
+    return LoadIcon("redo");
+}
+
 QIcon ImageList::GetApplicationIcon()
 {
     return LoadIcon("ordovan");

@@ -23,5 +23,7 @@ public:
     static QIcon GetDeleteIcon();
     static QIcon GetAboutIcon();
     static QIcon GetBestPlansIcon();
+    static QIcon GetUndoIcon();
+    static QIcon GetRedoIcon();
     static QIcon GetApplicationIcon();
 };

@@ -157,7 +157,8 @@ TEST_F(MainFrameTest, HasTheMenusWithTheirEntriesInOrder)
     EXPECT_EQ(titles, QStringList({ "&File", "&Edit", "&Insert", "&Plan", "&View", "&Help" }));
     EXPECT_EQ(MenuTexts(menus[0]->menu()), QStringList({ "O&ptions...\tF10", "-", "E&xit\tAlt+X" }));
     EXPECT_EQ(MenuTexts(menus[1]->menu()),
-        QStringList({ "D&uplicate profile\tCtrl+D", "-", "&Delete\tDel", "-", "Pr&operties...\tEnter" }));
+        QStringList({ "U&ndo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "D&uplicate profile\tCtrl+D", "-", "&Delete\tDel", "-",
+            "Pr&operties...\tEnter" }));
     EXPECT_EQ(
         MenuTexts(menus[2]->menu()), QStringList({ "&Person...", "&Resource...", "-", "&Task...", "Pro&file..." }));
     EXPECT_EQ(MenuTexts(menus[3]->menu()), QStringList({ "&Compute...\tF8", "Find &best plans...\tCtrl+F8" }));
@@ -220,7 +221,7 @@ TEST_F(MainFrameTest, ToolbarIsTitledToolsAndDocksAnywhere)
     EXPECT_EQ(tools->iconSize(), QSize(16, 16));
     EXPECT_EQ(frame.toolBarArea(tools), Qt::TopToolBarArea);
     QList<QAction*> buttons = tools->actions();
-    ASSERT_EQ(buttons.size(), 12);
+    ASSERT_EQ(buttons.size(), 15);
     EXPECT_EQ(buttons[0], frame.GetAction(CommandId::InsertPerson));
     EXPECT_EQ(buttons[1], frame.GetAction(CommandId::InsertResource));
     EXPECT_TRUE(buttons[2]->isSeparator());
@@ -230,6 +231,8 @@ TEST_F(MainFrameTest, ToolbarIsTitledToolsAndDocksAnywhere)
     EXPECT_EQ(buttons[8], frame.GetAction(CommandId::PlanCompute));
     EXPECT_EQ(buttons[9], frame.GetAction(CommandId::PlanFindBest));
     EXPECT_EQ(buttons[11], frame.GetAction(CommandId::AppAbout));
+    EXPECT_EQ(buttons[13], frame.GetAction(CommandId::EditUndo));
+    EXPECT_EQ(buttons[14], frame.GetAction(CommandId::EditRedo));
 }
 
 TEST_F(MainFrameTest, SplitsEachPromptIntoStatusTipAndTooltip)
@@ -271,4 +274,46 @@ TEST_F(MainFrameTest, ViewTogglesHideTheBarsAndCarryCheckMarks)
     EXPECT_FALSE(frame.statusBar()->isVisible());
     EXPECT_FALSE(toolbarToggle->isChecked());
     EXPECT_FALSE(statusToggle->isChecked());
+}
+
+TEST_F(MainFrameTest, UndoAndRedoAreDisabledUntilThereIsAStep)
+{
+    MainFrame frame(root);
+    EXPECT_FALSE(frame.GetAction(CommandId::EditUndo)->isEnabled());
+    EXPECT_FALSE(frame.GetAction(CommandId::EditRedo)->isEnabled());
+    frame.ShowEditSteps("Delete Ben", nullptr);
+    EXPECT_TRUE(frame.GetAction(CommandId::EditUndo)->isEnabled());
+    EXPECT_FALSE(frame.GetAction(CommandId::EditRedo)->isEnabled());
+    frame.ShowEditSteps(nullptr, "Delete Ben");
+    EXPECT_FALSE(frame.GetAction(CommandId::EditUndo)->isEnabled());
+    EXPECT_TRUE(frame.GetAction(CommandId::EditRedo)->isEnabled());
+    EXPECT_EQ(frame.GetAction(CommandId::EditUndo)->text(), "U&ndo\tCtrl+Z");
+}
+
+TEST_F(MainFrameTest, UndoAndRedoNameTheirStepsAndKeepAmpersandsOfNames)
+{
+    MainFrame frame(root);
+    frame.ShowEditSteps("Delete Tom & Jerry", "Properties of J\xfcrgen");
+    EXPECT_EQ(frame.GetAction(CommandId::EditUndo)->text(), "U&ndo Delete Tom && Jerry\tCtrl+Z");
+    EXPECT_EQ(frame.GetAction(CommandId::EditUndo)->toolTip(), "Undo Delete Tom & Jerry");
+    EXPECT_EQ(frame.GetAction(CommandId::EditRedo)->text(), "&Redo Properties of J\u00fcrgen\tCtrl+Y");
+    EXPECT_EQ(frame.GetAction(CommandId::EditRedo)->statusTip(), "Redo the last change undone.");
+}
+
+TEST_F(MainFrameTest, UndoAndRedoKeysReachTheirCommands)
+{
+    MainFrame frame(root);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    frame.GetView()->setFocus();
+    frame.ShowEditSteps("Delete Ben", "Delete Anna");
+    int undone = 0;
+    int redone = 0;
+    QObject::connect(frame.GetAction(CommandId::EditUndo), &QAction::triggered, [&undone] { ++undone; });
+    QObject::connect(frame.GetAction(CommandId::EditRedo), &QAction::triggered, [&redone] { ++redone; });
+    QTest::keyClick(frame.GetView(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(frame.GetView(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(frame.GetView(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(undone, 1);
+    EXPECT_EQ(redone, 2);
 }
