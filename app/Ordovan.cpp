@@ -251,6 +251,10 @@ void Ordovan::OnModelEdited()
 {
     if (mainFrame)
         mainFrame->ShowEditSteps(history->GetUndoLabel(), history->GetRedoLabel());
+    // The store holds the model only from here until the next change; the
+    // exit writes it again from the model.
+    ModelStore::Save(*model, GetConfig());
+    SaveRecovery();
 }
 
 void Ordovan::OnEditUndo()

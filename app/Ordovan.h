@@ -89,7 +89,8 @@ private:
     // when the file is missing or no program takes it.
     void OpenDocument(const QUrl& url);
     void ConnectCommands();
-    // After every step, undo and redo: the Edit menu names the next steps.
+    // After every step, undo and redo: the Edit menu names the next steps,
+    // and the recovery file gets the model as it is now.
     void OnModelEdited();
 
     bool quitRequested = false;

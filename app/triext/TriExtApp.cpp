@@ -5,9 +5,11 @@
 #include "toolbox/ConfigText.h"
 #include "toolbox/DataFolder.h"
 #include "toolbox/FileLock.h"
+#include "toolbox/GlobalLog.h"
 #include "toolbox/Logger.h"
 #include "toolbox/Path.h"
 #include "toolbox/ProcessInfo.h"
+#include "toolbox/RecoveryFile.h"
 #include "toolbox/SafeSave.h"
 
 #include "app/triext/MessageBox.h"
@@ -21,6 +23,12 @@ namespace mfctriext {
 namespace {
 
     const char* const productName = "Ordovan";
+    const char* const restoreQuestion = "Ordovan did not end regularly last time. Restore the changes made then?";
+
+    bool IsRead(toolbox::ConfigFileLoad load)
+    {
+        return load == toolbox::ConfigFileLoad::Loaded || load == toolbox::ConfigFileLoad::LoadedOld;
+    }
 
     std::unique_ptr<char[]> DataFileIn(const toolbox::Path& folder)
     {
@@ -69,13 +77,17 @@ void TriExtApp::Load()
         anotherInstance = true;
         return;
     }
-    toolbox::ConfigStartupResult loaded
-        = toolbox::ConfigStartup::LoadFromFolders(*config, *dataFolder, toolbox::UnreadableDataFile::Keep);
-    unreadableLeftInPlace = std::move(loaded.unreadableLeftInPlace);
+    recovery = std::make_unique<toolbox::RecoveryFile>(dataFile.get());
+    if (!RestoreRecovery()) {
+        toolbox::ConfigStartupResult loaded
+            = toolbox::ConfigStartup::LoadFromFolders(*config, *dataFolder, toolbox::UnreadableDataFile::Keep);
+        unreadableLeftInPlace = std::move(loaded.unreadableLeftInPlace);
+    }
     firstRun = !IsOnceActionDone("FirstRun");
 }
 
-// The one write of the file.
+// The one write of the data file. The recovery file goes only once the data
+// file holds what it held; until then the next start offers it.
 void TriExtApp::SaveAtExit()
 {
     if (anotherInstance)
@@ -91,6 +103,8 @@ void TriExtApp::SaveAtExit()
     std::unique_ptr<toolbox::Path> dataFolder = GetDataFolderPath();
     toolbox::SaveReport report = config->SaveToFolderReporting(*dataFolder);
     ReportSave(report, DataFileIn(*dataFolder).get());
+    if (report.outcome != toolbox::SaveOutcome::Failed)
+        recovery->Remove();
 }
 
 void TriExtApp::ReportSave(const toolbox::SaveReport& report, const char* dataFile)
@@ -113,6 +127,57 @@ void TriExtApp::ReportSave(const toolbox::SaveReport& report, const char* dataFi
             MessageBox::Icon::Stop);
         return;
     }
+}
+
+bool TriExtApp::RestoreRecovery()
+{
+    toolbox::RecoveryState state = recovery->Inspect();
+    if (state == toolbox::RecoveryState::None)
+        return false;
+    if (state == toolbox::RecoveryState::Stale) {
+        KeepRecoveryAside("stale", "it is older than the data file");
+        return false;
+    }
+    if (!IsRead(recovery->Load(*config))) {
+        config->Clear();
+        KeepRecoveryAside("unreadable", "it could not be read");
+        return false;
+    }
+    if (MessageBox::Show(nullptr, restoreQuestion, MessageBox::Icon::Question, MessageBox::Buttons::YesNo)
+        == MessageBox::Answer::Yes) {
+        toolbox::GlobalLog(__FILE__, __LINE__, toolbox::LogLevel::Info, "Restored the changes of the recovery file %s",
+            recovery->GetPath());
+        return true;
+    }
+    config->Clear();
+    KeepRecoveryAside("declined", "the changes were not restored");
+    return false;
+}
+
+void TriExtApp::KeepRecoveryAside(const char* reason, const char* why)
+{
+    std::unique_ptr<char[]> kept = recovery->KeepAside(reason);
+    if (kept) {
+        toolbox::GlobalLog(__FILE__, __LINE__, toolbox::LogLevel::Error,
+            "The recovery file %s was not loaded, since %s; it has been kept as %s", recovery->GetPath(), why,
+            kept.get());
+    } else {
+        toolbox::GlobalLog(__FILE__, __LINE__, toolbox::LogLevel::Error,
+            "The recovery file %s was not loaded, since %s, and it could not be moved aside", recovery->GetPath(), why);
+    }
+}
+
+void TriExtApp::SaveRecovery()
+{
+    if (!recovery)
+        return;
+    bool saved = recovery->Save(*config);
+    // One record when saving starts to fail, not one per change.
+    if (!saved && !recoverySaveFailing) {
+        toolbox::GlobalLog(__FILE__, __LINE__, toolbox::LogLevel::Error, "The recovery file %s could not be written",
+            recovery->GetPath());
+    }
+    recoverySaveFailing = !saved;
 }
 
 void TriExtApp::ReportAnotherInstance()

@@ -9,6 +9,7 @@ class Config;
 class ConfigSection;
 class FileLock;
 class Path;
+class RecoveryFile;
 struct SaveReport;
 } // namespace toolbox
 
@@ -20,6 +21,9 @@ namespace mfctriext {
 // saves it, once, when it is destroyed. The data file is locked for the
 // whole run, so that a second run neither reads nor writes it, and the
 // program's logger lives from before the load to after the save.
+// While it runs, the application writes the store to the recovery file
+// after every change; a recovery file that a run left behind is offered at
+// the next start.
 class TriExtApp : public QApplication {
     Q_OBJECT
 public:
@@ -48,14 +52,24 @@ public:
     // Tells the user that the program is already running.
     static void ReportAnotherInstance();
 
+    // Writes the whole store to the recovery file beside the data file;
+    // nothing when another run holds the data file.
+    void SaveRecovery();
+
 private:
     void Load();
+    // Offers the changes a run left in the recovery file; true when the
+    // store now holds them.
+    bool RestoreRecovery();
+    void KeepRecoveryAside(const char* reason, const char* why);
     void SaveAtExit();
     static void ReportSave(const toolbox::SaveReport& report, const char* dataFile);
 
     bool ownsLogger = false;
     std::unique_ptr<toolbox::Config> config;
     std::unique_ptr<toolbox::FileLock> dataFileLock;
+    std::unique_ptr<toolbox::RecoveryFile> recovery;
+    bool recoverySaveFailing = false;
     std::unique_ptr<char[]> unreadableLeftInPlace;
     bool anotherInstance = false;
     bool firstRun = false;
