@@ -12,6 +12,7 @@
 #include "toolbox/RecoveryFile.h"
 #include "toolbox/SafeSave.h"
 
+#include "app/triext/ImageList.h"
 #include "app/triext/MessageBox.h"
 #include "app/triext/TriExtApp.h"
 
@@ -46,6 +47,8 @@ TriExtApp::TriExtApp(int& argc, char** argv, const char* programFile)
     : QApplication(argc, argv)
 {
     setApplicationName(productName);
+    // The recovery question comes before the main window, which sets its own.
+    setWindowIcon(ImageList::GetApplicationIcon());
     if (programFile)
         toolbox::ProcessInfo::SetProgramFile(programFile);
     // Started before the load, so that what the load reports reaches the log.
