@@ -1,5 +1,6 @@
 #include "model/EditHistory.h"
 #include "model/ModelSnapshot.h"
+#include "model/PendingStep.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
 #include "model/PrecedenceRelation.h"
@@ -16,192 +17,119 @@
 
 namespace {
 
-// A household of two persons: Anna's shower needs the bathroom, her morning
-// runs breakfast 10 to 30 minutes after the shower.
+// Anna's shower needs the bathroom; her morning has breakfast 10 to 30
+// minutes after the shower. Ben has nothing yet.
 class EditHistoryTest : public ::testing::Test {
 protected:
     EditHistoryTest()
     {
         ModelBuilder build(model);
-        Resource* bathroom = build.AddResource("Bathroom", 2);
-        Person* anna = build.AddPerson("Anna");
+        Resource* bathroom = build.AddResource("Bathroom");
+        anna = build.AddPerson("Anna");
         Task* shower = build.AddTask(anna, "Shower", 15, { bathroom });
         Task* breakfast = build.AddTask(anna, "Breakfast", 20);
-        Profile* morning = build.AddProfile(anna, "Morning", 480, { shower, breakfast });
-        ModelBuilder::Precede(morning, shower, breakfast, 10, 30);
+        ModelBuilder::Precede(build.AddProfile(anna, "Morning", 480, { shower, breakfast }), shower, breakfast, 10, 30);
         build.AddPerson("Ben");
         model.SortAll();
     }
 
-    // Records one step that changes the model by `change`.
-    template <typename Change> void Step(const char* label, Change change)
+    // One command: `change` runs between the step's two snapshots.
+    template <typename Change> bool Step(const char* label, TreeItem* touched, Change change)
     {
-        ModelSnapshot before = ModelSnapshot::Take(model);
-        change();
-        ASSERT_TRUE(history.Record(label, before, ModelSnapshot::Take(model)));
-    }
-
-    void DeletePerson(const char* name)
-    {
-        Step((std::string("Delete ") + name).c_str(), [this, name] { FindPerson(name)->Delete(model); });
-    }
-
-    Person* FindPerson(const char* name)
-    {
-        for (Person* person : model.GetPersons()) {
-            if (std::string(person->GetName()) == name)
-                return person;
-        }
-        return nullptr;
+        PendingStep step(&history, model, label, touched);
+        return step.Finish(change());
     }
 
     std::string Text() { return ModelSnapshot::Take(model).GetText(); }
+    static const char* NameAt(const ModelSnapshot* restored, const PlanningModel& model)
+    {
+        TreeItem* focus = restored ? restored->GetFocus().FindNearest(model) : nullptr;
+        return focus ? focus->GetName() : nullptr;
+    }
 
     PlanningModel model;
     EditHistory history;
+    Person* anna = nullptr;
 };
 
 } // namespace
 
-TEST_F(EditHistoryTest, UndoBringsBackADeletedPersonWithTasksProfilesAndReferences)
+TEST_F(EditHistoryTest, UndoBringsADeletedPersonBackWithItsReferencesSelectedAndRedoDeletesItAgain)
 {
     std::string original = Text();
-    DeletePerson("Anna");
-    ASSERT_EQ(model.GetPersons().GetCount(), 1);
-
-    ASSERT_NE(history.Undo(model), nullptr);
-
+    ASSERT_TRUE(Step("Delete Anna", anna, [this]() -> TreeItem* {
+        anna->Delete(model);
+        return nullptr;
+    }));
+    std::string deleted = Text();
+    EXPECT_STREQ(NameAt(history.Undo(model), model), "Anna");
     EXPECT_EQ(Text(), original);
-    Person* anna = FindPerson("Anna");
-    ASSERT_NE(anna, nullptr);
-    ASSERT_EQ(anna->GetTasks().GetCount(), 2);
-    Task* shower = anna->GetTasks().Get(1);
-    EXPECT_STREQ(shower->GetName(), "Shower");
-    EXPECT_EQ(shower->GetOwner(), anna);
-    // References lead into the restored model, not to the objects of before.
+    // Every reference leads into the rebuilt model.
+    Person* restored = model.GetPersons().Get(0);
+    Task* shower = restored->GetTasks().Get(1);
     EXPECT_EQ(shower->GetRequiredResources().Get(0), model.GetResources().Get(0));
-    Profile* morning = anna->GetProfiles().Get(0);
-    ASSERT_EQ(morning->GetPrecedenceRelations().GetCount(), 2);
-    // Relations come back in the store's order, not in the order they were added.
-    PrecedentTask* entry = nullptr;
-    for (PrecedenceRelation* relation : morning->GetPrecedenceRelations()) {
-        if (relation->GetPrecedents().GetCount() > 0)
-            entry = relation->GetPrecedents().Get(0);
+    int withEntry = 0;
+    for (PrecedenceRelation* relation : restored->GetProfiles().Get(0)->GetPrecedenceRelations()) {
+        if (PrecedentTask* entry = relation->GetPrecedents().Get(0)) {
+            EXPECT_EQ(entry->GetTask(), shower);
+            ++withEntry;
+        }
     }
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->GetTask(), shower);
-    EXPECT_EQ(entry->GetMinimumTime(), 10);
-    EXPECT_EQ(entry->GetMaximumTime(), 30);
+    EXPECT_EQ(withEntry, 1);
+    EXPECT_STREQ(history.GetRedoLabel(), "Delete Anna");
+    EXPECT_EQ(NameAt(history.Redo(model), model), nullptr);
+    EXPECT_EQ(Text(), deleted);
 }
 
-TEST_F(EditHistoryTest, RedoTakesTheUndoneStepAgain)
+TEST_F(EditHistoryTest, UndoSelectsTheOldNameOfARenamedTaskAndRedoTheNewOne)
 {
-    DeletePerson("Anna");
-    std::string afterDelete = Text();
-    history.Undo(model);
-    ASSERT_NE(history.Redo(model), nullptr);
-    EXPECT_EQ(Text(), afterDelete);
-    EXPECT_EQ(FindPerson("Anna"), nullptr);
-    EXPECT_TRUE(history.CanUndo());
-    EXPECT_FALSE(history.CanRedo());
+    Task* shower = anna->GetTasks().Get(1);
+    Step("Properties of Shower", shower, [shower] {
+        shower->SetName("Bath");
+        return shower;
+    });
+    EXPECT_STREQ(NameAt(history.Undo(model), model), "Shower");
+    EXPECT_STREQ(NameAt(history.Redo(model), model), "Bath");
 }
 
-TEST_F(EditHistoryTest, UndoWalksBackStepByStepAndRedoForward)
+TEST_F(EditHistoryTest, ProfilesOfOneNameAreFoundAgainUnderTheNamesTheyAreStoredBy)
 {
-    std::string original = Text();
-    DeletePerson("Anna");
-    std::string withoutAnna = Text();
-    DeletePerson("Ben");
+    Profile* morning = anna->GetProfiles().Get(0);
+    Step("Duplicate Morning", morning, [this, morning] {
+        Profile* copy = morning->Duplicate().release();
+        copy->SetEndTime(500);
+        anna->GetProfiles().Add(copy);
+        return copy;
+    });
     history.Undo(model);
-    EXPECT_EQ(Text(), withoutAnna);
-    history.Undo(model);
-    EXPECT_EQ(Text(), original);
-    history.Redo(model);
-    EXPECT_EQ(Text(), withoutAnna);
+    auto* copy = static_cast<Profile*>(history.Redo(model)->GetFocus().FindNearest(model));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->GetEndTime(), 500);
+    EXPECT_STREQ(copy->GetName(), "Morning (2)");
 }
 
-TEST_F(EditHistoryTest, AnUnchangedModelLeavesNoStep)
+TEST_F(EditHistoryTest, AnUnchangedModelLeavesNoStepAndANewStepDropsTheUndoneOnes)
 {
-    ModelSnapshot before = ModelSnapshot::Take(model);
-    EXPECT_FALSE(history.Record("Properties of Anna", before, ModelSnapshot::Take(model)));
+    EXPECT_FALSE(Step("Properties of Anna", anna, [this] { return anna; }));
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(history.GetUndoLabel(), nullptr);
-}
-
-TEST_F(EditHistoryTest, ANewStepDropsTheStepsThatWereUndone)
-{
-    DeletePerson("Anna");
-    DeletePerson("Ben");
+    Step("Insert Resource", nullptr, [this] { return ModelBuilder(model).AddResource("Car"); });
     history.Undo(model);
-    history.Undo(model);
-    ASSERT_EQ(history.GetRedoCount(), 2);
-    Step("Insert Resource", [this] { ModelBuilder(model).AddResource("Car"); });
+    ASSERT_TRUE(history.CanRedo());
+    Step("Insert Resource", nullptr, [this] { return ModelBuilder(model).AddResource("Kitchen"); });
     EXPECT_FALSE(history.CanRedo());
     EXPECT_EQ(history.GetUndoCount(), 1);
-    EXPECT_STREQ(history.GetUndoLabel(), "Insert Resource");
-}
-
-TEST_F(EditHistoryTest, LabelsNameTheStepsThatUndoAndRedoActOn)
-{
-    DeletePerson("Anna");
-    DeletePerson("Ben");
-    EXPECT_STREQ(history.GetUndoLabel(), "Delete Ben");
-    EXPECT_EQ(history.GetRedoLabel(), nullptr);
-    history.Undo(model);
-    EXPECT_STREQ(history.GetUndoLabel(), "Delete Anna");
-    EXPECT_STREQ(history.GetRedoLabel(), "Delete Ben");
-}
-
-TEST_F(EditHistoryTest, WithNothingToUndoOrRedoTheModelStaysAsItIs)
-{
-    std::string original = Text();
-    Person* anna = FindPerson("Anna");
-    EXPECT_EQ(history.Undo(model), nullptr);
-    EXPECT_EQ(history.Redo(model), nullptr);
-    EXPECT_EQ(Text(), original);
-    EXPECT_EQ(FindPerson("Anna"), anna);
 }
 
 TEST_F(EditHistoryTest, KeepsTheLatestHundredStepsAndDropsTheOldest)
 {
-    std::string afterFirstFive;
+    std::string afterFive;
     for (int i = 0; i < 105; ++i) {
-        Step("Insert Resource", [this, i] { ModelBuilder(model).AddResource(std::to_string(i).c_str()); });
+        Step("Insert Resource", nullptr,
+            [this, i] { return ModelBuilder(model).AddResource(std::to_string(i).c_str()); });
         if (i == 4)
-            afterFirstFive = Text();
+            afterFive = Text();
     }
-    EXPECT_EQ(history.GetUndoCount(), EditHistory::DefaultCapacity);
     while (history.Undo(model)) { }
-    EXPECT_EQ(Text(), afterFirstFive);
-    EXPECT_EQ(history.GetRedoCount(), 100);
-}
-
-TEST_F(EditHistoryTest, ASmallCapacityDropsTheOldestStepFirst)
-{
-    EditHistory small(2);
-    for (const char* name : { "A", "B", "C" }) {
-        ModelSnapshot before = ModelSnapshot::Take(model);
-        ModelBuilder(model).AddResource(name);
-        small.Record(name, before, ModelSnapshot::Take(model));
-    }
-    EXPECT_STREQ(small.GetUndoLabel(), "C");
-    small.Undo(model);
-    EXPECT_STREQ(small.GetUndoLabel(), "B");
-    small.Undo(model);
-    EXPECT_FALSE(small.CanUndo());
-    EXPECT_EQ(model.GetResources().GetCount(), 2);
-}
-
-TEST_F(EditHistoryTest, ChangeHandlerHearsOfEveryStepUndoAndRedoButNotOfAnUnchangedModel)
-{
-    int changes = 0;
-    history.SetChangeHandler([&changes] { ++changes; });
-    ModelSnapshot unchanged = ModelSnapshot::Take(model);
-    history.Record("Properties of Anna", unchanged, ModelSnapshot::Take(model));
-    EXPECT_EQ(changes, 0);
-    DeletePerson("Ben");
-    history.Undo(model);
-    history.Redo(model);
-    history.Redo(model);
-    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(history.GetRedoCount(), EditHistory::DefaultCapacity);
+    EXPECT_EQ(Text(), afterFive);
 }
