@@ -1,3 +1,4 @@
+#include "model/EditHistory.h"
 #include "model/ModelStore.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -107,6 +109,14 @@ protected:
         ClickNode(view, resources);
         EXPECT_EQ(view->currentItem(), resources);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // The offscreen platform does not hand the activation back to the main
+    // window when a modal window closes, as window systems do; the keys of
+    // the window's accelerators need it.
+    static void ActivateMainWindow(Ordovan& application)
+    {
+        QApplication::setActiveWindow(application.GetMainFrame());
     }
 
     ScratchProgram program;
@@ -305,5 +315,72 @@ TEST_F(MainWindowJourneyTest, FindBestPlansRunsFromItsKeyThroughStopToThePlansFo
         EXPECT_TRUE(journey.IsComplete()) << journey.GetProblem().toStdString();
         EXPECT_TRUE(boxes.boxes.empty());
         ExpectMainWindowTakesClicks(application);
+    });
+}
+
+TEST_F(MainWindowJourneyTest, UndoBringsBackADeletedPersonSelectedAndRedoDeletesItAgain)
+{
+    RunProgram([](Ordovan& application) {
+        MainView* view = application.GetMainView();
+        QAction* undo = application.GetMainFrame()->GetAction(CommandId::EditUndo);
+        EXPECT_FALSE(undo->isEnabled());
+        ClickNode(view, NodeOf(Named(application.GetPersons(), "Anna")));
+        MessageBox::SetHandler(nullptr);
+        ModalJourney journey;
+        journey.Then<QMessageBox>(
+            [](QMessageBox& box) { QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton); });
+        QTest::keyClick(view, Qt::Key_Delete);
+        EXPECT_TRUE(journey.IsComplete()) << journey.GetProblem().toStdString();
+        ASSERT_EQ(Named(application.GetPersons(), "Anna"), nullptr);
+        EXPECT_EQ(undo->text(), "U&ndo Delete Anna\tCtrl+Z");
+
+        ActivateMainWindow(application);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        Person* anna = Named(application.GetPersons(), "Anna");
+        ASSERT_NE(anna, nullptr);
+        EXPECT_EQ(anna->GetTasks().GetCount(), 3);
+        EXPECT_EQ(anna->GetProfiles().Get(0)->GetPrecedenceRelations().GetCount(), 3);
+        EXPECT_EQ(view->currentItem(), NodeOf(anna));
+        EXPECT_FALSE(undo->isEnabled());
+
+        QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(Named(application.GetPersons(), "Anna"), nullptr);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(Named(application.GetPersons(), "Anna"), nullptr);
+    });
+}
+
+TEST_F(MainWindowJourneyTest, AProfileEditedWithListChangesIsUndoneInOneStep)
+{
+    RunProgram([](Ordovan& application) {
+        MainView* view = application.GetMainView();
+        ClickNode(view, NodeOf(Named(Named(application.GetPersons(), "Anna")->GetProfiles(), "Workday")));
+        ModalJourney journey;
+        journey
+            .Then<ProfileDialog>([](ProfileDialog& dialog) {
+                ClickRow(dialog.GetExecutedTasksList(), "Drive");
+                QTest::mouseClick(dialog.GetRemoveExecutedButton(), Qt::LeftButton);
+            })
+            .Then<ProfileDialog>([](ProfileDialog& dialog) {
+                ExpectOpenAndForced(dialog);
+                Replace(dialog.GetHoursEdit(), "9");
+                QTest::mouseClick(dialog.GetOkButton(), Qt::LeftButton);
+            });
+        QTest::keyClick(view, Qt::Key_Return);
+        EXPECT_TRUE(journey.IsComplete()) << journey.GetProblem().toStdString();
+        Profile* edited = Named(application.GetPersons(), "Anna")->GetProfiles().Get(0);
+        EXPECT_EQ(edited->GetPrecedenceRelations().GetCount(), 2);
+        EXPECT_EQ(edited->GetEndTime(), 9 * 60);
+        EXPECT_EQ(
+            application.GetMainFrame()->GetAction(CommandId::EditUndo)->text(), "U&ndo Properties of Workday\tCtrl+Z");
+
+        ActivateMainWindow(application);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        Profile* restored = Named(application.GetPersons(), "Anna")->GetProfiles().Get(0);
+        EXPECT_EQ(restored->GetPrecedenceRelations().GetCount(), 3);
+        EXPECT_EQ(restored->GetEndTime(), 8 * 60);
+        EXPECT_EQ(view->currentItem(), NodeOf(restored));
+        EXPECT_FALSE(application.GetHistory().CanUndo());
     });
 }

@@ -1,4 +1,5 @@
 #include "model/Person.h"
+#include "model/PlanningModel.h"
 #include "toolbox/GlobalLog.h"
 
 #include "app/MainView.h"
@@ -8,10 +9,11 @@
 #include "app/triext/ModalRunner.h"
 
 #include "ModelBuilder.h"
-#include "ScratchRun.h"
+#include "ScratchProgram.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <cstdio>
@@ -49,10 +51,11 @@ protected:
             return answer;
         });
         toolbox::InstallGlobalLogSink(CollectErrors, &errors);
-        scratch.WriteDataFile([](ModelBuilder& build) {
-            build.AddTask(build.AddPerson("Anna"), "Shower", 15);
-            build.AddPerson("Ben");
-        });
+        PlanningModel household;
+        ModelBuilder build(household);
+        build.AddTask(build.AddPerson("Anna"), "Shower", 15);
+        build.AddPerson("Ben");
+        scratch.WriteDataFile(household);
     }
 
     void TearDown() override
@@ -64,29 +67,35 @@ protected:
     // One run from construction to a regular exit; the names of its persons.
     QStringList Run(const std::function<void(Ordovan&)>& whileRunning = {})
     {
-        std::unique_ptr<Ordovan> application = scratch.Construct();
-        EXPECT_TRUE(application->InitInstance());
-        if (whileRunning)
-            whileRunning(*application);
         QStringList names;
-        for (Person* person : application->GetPersons())
-            names << person->GetName();
+        EXPECT_TRUE(scratch.Run([&](Ordovan& application) {
+            if (whileRunning)
+                whileRunning(application);
+            for (Person* person : application.GetPersons())
+                names << person->GetName();
+        }));
         return names;
+    }
+
+    static QByteArray Read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     // The real program deletes Anna and is killed with SIGKILL.
     void KillAfterDeletingAnna()
     {
-        QByteArray dataBefore = ScratchRun::ReadFile(scratch.DataFile());
+        QByteArray dataBefore = Read(scratch.DataFile());
         QProcess killed;
         killed.start(ORDOVAN_KILLED_RUN, { scratch.GetProgramFile() });
         ASSERT_TRUE(killed.waitForFinished(60000));
         ASSERT_EQ(killed.exitStatus(), QProcess::CrashExit) << killed.readAllStandardError().toStdString();
-        EXPECT_EQ(ScratchRun::ReadFile(scratch.DataFile()), dataBefore);
-        EXPECT_FALSE(ScratchRun::ReadFile(scratch.RecoveryFile()).contains("<Anna>"));
+        EXPECT_EQ(Read(scratch.DataFile()), dataBefore);
+        EXPECT_FALSE(Read(scratch.RecoveryFile()).contains("<Anna>"));
     }
 
-    ScratchRun scratch;
+    ScratchProgram scratch;
     QStringList questions;
     MessageBox::Answer answer = MessageBox::Answer::Yes;
     std::vector<std::string> errors;
@@ -99,8 +108,8 @@ TEST_F(RecoveryStartTest, ARunKilledAfterAnEditOffersItAtTheNextStartAndYesBring
     KillAfterDeletingAnna();
     EXPECT_EQ(Run(), QStringList({ "Ben" }));
     EXPECT_EQ(questions, QStringList({ "Ordovan did not end regularly last time. Restore the changes made then?" }));
-    EXPECT_FALSE(ScratchRun::ReadFile(scratch.DataFile()).contains("<Anna>"));
-    EXPECT_EQ(scratch.FilesStartingWith("ordovan.cfg.recovery"), QStringList());
+    EXPECT_FALSE(Read(scratch.DataFile()).contains("<Anna>"));
+    EXPECT_EQ(scratch.FilesBesideDataFile("ordovan.cfg.recovery"), QStringList());
 }
 
 TEST_F(RecoveryStartTest, NoKeepsTheOldDataAndTheRecoveryFileAsideOnce)
@@ -108,7 +117,7 @@ TEST_F(RecoveryStartTest, NoKeepsTheOldDataAndTheRecoveryFileAsideOnce)
     KillAfterDeletingAnna();
     answer = MessageBox::Answer::No;
     EXPECT_EQ(Run(), QStringList({ "Anna", "Ben" }));
-    QStringList kept = scratch.FilesStartingWith("ordovan.cfg.recovery");
+    QStringList kept = scratch.FilesBesideDataFile("ordovan.cfg.recovery");
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(kept[0].startsWith("ordovan.cfg.recovery.declined-"));
     ASSERT_EQ(errors.size(), 1u);
@@ -125,7 +134,7 @@ TEST_F(RecoveryStartTest, AnUnreadableRecoveryFileIsKeptAsideAndNeverLoaded)
     broken.close();
     EXPECT_EQ(Run(), QStringList({ "Anna", "Ben" }));
     EXPECT_TRUE(questions.isEmpty());
-    QStringList kept = scratch.FilesStartingWith("ordovan.cfg.recovery");
+    QStringList kept = scratch.FilesBesideDataFile("ordovan.cfg.recovery");
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(kept[0].startsWith("ordovan.cfg.recovery.unreadable-"));
     EXPECT_EQ(errors.size(), 1u);
@@ -135,29 +144,30 @@ TEST_F(RecoveryStartTest, EveryStepReachesTheRecoveryFileAndTheDataFileEndsAsWit
 {
     Run([this](Ordovan& application) {
         DeleteFirstPerson(application);
-        QByteArray recovery = ScratchRun::ReadFile(scratch.RecoveryFile());
+        QByteArray recovery = Read(scratch.RecoveryFile());
         EXPECT_FALSE(recovery.contains("<Anna>"));
         EXPECT_TRUE(recovery.contains("\t\t<FirstRun>0</>\r\n"));
         EXPECT_TRUE(recovery.contains("<MainFrame>\r\n"));
         application.GetCommands()->Undo();
-        EXPECT_TRUE(ScratchRun::ReadFile(scratch.RecoveryFile()).contains("\t<Anna>\r\n"));
+        EXPECT_TRUE(Read(scratch.RecoveryFile()).contains("\t<Anna>\r\n"));
         application.GetCommands()->Redo();
     });
-    EXPECT_EQ(scratch.FilesStartingWith("ordovan.cfg.recovery"), QStringList());
-    QByteArray edited = ScratchRun::ReadFile(scratch.DataFile());
-    ScratchRun untouched;
-    untouched.WriteDataFile([](ModelBuilder& build) { build.AddPerson("Ben"); });
-    untouched.Construct()->InitInstance();
-    EXPECT_EQ(edited, ScratchRun::ReadFile(untouched.DataFile()));
+    EXPECT_EQ(scratch.FilesBesideDataFile("ordovan.cfg.recovery"), QStringList());
+    QByteArray edited = Read(scratch.DataFile());
+    PlanningModel onlyBen;
+    ModelBuilder(onlyBen).AddPerson("Ben");
+    scratch.WriteDataFile(onlyBen);
+    Run();
+    EXPECT_EQ(edited, Read(scratch.DataFile()));
 }
 
 TEST_F(RecoveryStartTest, AFailedSaveAtExitKeepsTheRecoveryFileForTheNextStart)
 {
     // A folder in the place of the save's new file makes the save fail.
-    ASSERT_TRUE(QDir(scratch.DataFolder()).mkdir("ordovan.cfg.new"));
+    ASSERT_TRUE(QFileInfo(scratch.DataFile()).dir().mkdir("ordovan.cfg.new"));
     Run(DeleteFirstPerson);
     ASSERT_TRUE(QFile::exists(scratch.RecoveryFile()));
-    ASSERT_TRUE(QDir(scratch.DataFolder()).rmdir("ordovan.cfg.new"));
+    ASSERT_TRUE(QFileInfo(scratch.DataFile()).dir().rmdir("ordovan.cfg.new"));
     EXPECT_EQ(Run(), QStringList({ "Ben" }));
     EXPECT_EQ(questions.size(), 1);
 }

@@ -49,6 +49,11 @@ QString ScratchProgram::DataFile() const
     return DataFolder() + "/" + programName + ".cfg";
 }
 
+QStringList ScratchProgram::FilesBesideDataFile(const QString& prefix) const
+{
+    return QFileInfo(DataFile()).dir().entryList({ prefix + "*" }, QDir::Files, QDir::Name);
+}
+
 QString ScratchProgram::DefaultsFile() const
 {
     return folder.filePath("program/" + programName + ".cfg");

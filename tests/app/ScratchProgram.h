@@ -24,6 +24,10 @@ public:
 
     QString DataFolder() const;
     QString DataFile() const;
+    QString RecoveryFile() const { return DataFile() + ".recovery"; }
+    // The names of the files beside the data file that start with `prefix`.
+    QStringList FilesBesideDataFile(const QString& prefix) const;
+    const char* GetProgramFile() const { return programFile.constData(); }
     // The defaults file beside the program file.
     QString DefaultsFile() const;
     // The log file in the documents folder.
