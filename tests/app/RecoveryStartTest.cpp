@@ -1,6 +1,6 @@
 #include "model/Person.h"
 #include "model/PlanningModel.h"
-#include "toolbox/GlobalLog.h"
+#include "toolbox/FileLock.h"
 
 #include "app/MainView.h"
 #include "app/ModelCommands.h"
@@ -13,25 +13,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 
-#include <cstdio>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void CollectErrors(void* context, const char*, int, toolbox::LogLevel level, const char* format, va_list arguments)
-{
-    char text[2048];
-    std::vsnprintf(text, sizeof text, format, arguments);
-    if (level >= toolbox::LogLevel::Error)
-        static_cast<std::vector<std::string>*>(context)->push_back(text);
-}
 
 void DeleteFirstPerson(Ordovan& application)
 {
@@ -50,7 +38,6 @@ protected:
                 questions << text;
             return answer;
         });
-        toolbox::InstallGlobalLogSink(CollectErrors, &errors);
         PlanningModel household;
         ModelBuilder build(household);
         build.AddTask(build.AddPerson("Anna"), "Shower", 15);
@@ -58,11 +45,7 @@ protected:
         scratch.WriteDataFile(household);
     }
 
-    void TearDown() override
-    {
-        toolbox::RemoveGlobalLogSink(&errors);
-        MessageBox::SetHandler(nullptr);
-    }
+    void TearDown() override { MessageBox::SetHandler(nullptr); }
 
     // One run from construction to a regular exit; the names of its persons.
     QStringList Run(const std::function<void(Ordovan&)>& whileRunning = {})
@@ -98,7 +81,6 @@ protected:
     ScratchProgram scratch;
     QStringList questions;
     MessageBox::Answer answer = MessageBox::Answer::Yes;
-    std::vector<std::string> errors;
 };
 
 } // namespace
@@ -120,8 +102,9 @@ TEST_F(RecoveryStartTest, NoKeepsTheOldDataAndTheRecoveryFileAsideOnce)
     QStringList kept = scratch.FilesBesideDataFile("ordovan.cfg.recovery");
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(kept[0].startsWith("ordovan.cfg.recovery.declined-"));
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find(kept[0].toStdString()), std::string::npos) << errors[0];
+    QByteArray log = Read(scratch.LogFile());
+    EXPECT_TRUE(log.contains("] Error (")) << log.toStdString();
+    EXPECT_TRUE(log.contains(kept[0].toLocal8Bit()));
     Run();
     EXPECT_EQ(questions.size(), 1);
 }
@@ -137,7 +120,7 @@ TEST_F(RecoveryStartTest, AnUnreadableRecoveryFileIsKeptAsideAndNeverLoaded)
     QStringList kept = scratch.FilesBesideDataFile("ordovan.cfg.recovery");
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(kept[0].startsWith("ordovan.cfg.recovery.unreadable-"));
-    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(Read(scratch.LogFile()).contains(kept[0].toLocal8Bit()));
 }
 
 TEST_F(RecoveryStartTest, EveryStepReachesTheRecoveryFileAndTheDataFileEndsAsWithoutIt)
@@ -163,11 +146,29 @@ TEST_F(RecoveryStartTest, EveryStepReachesTheRecoveryFileAndTheDataFileEndsAsWit
 
 TEST_F(RecoveryStartTest, AFailedSaveAtExitKeepsTheRecoveryFileForTheNextStart)
 {
-    // A folder in the place of the save's new file makes the save fail.
-    ASSERT_TRUE(QFileInfo(scratch.DataFile()).dir().mkdir("ordovan.cfg.new"));
-    Run(DeleteFirstPerson);
+    // Folders in the place of the data file and of its old copy leave the
+    // save no way to replace the file.
+    const QStringList obstacles = { scratch.DataFile(), scratch.DataFile() + ".old" };
+    Run([&obstacles](Ordovan& application) {
+        DeleteFirstPerson(application);
+        QFile::remove(obstacles[0]);
+        for (const QString& obstacle : obstacles)
+            QDir().mkpath(obstacle + "/inside");
+    });
     ASSERT_TRUE(QFile::exists(scratch.RecoveryFile()));
-    ASSERT_TRUE(QFileInfo(scratch.DataFile()).dir().rmdir("ordovan.cfg.new"));
+    for (const QString& obstacle : obstacles)
+        QDir(obstacle).removeRecursively();
     EXPECT_EQ(Run(), QStringList({ "Ben" }));
     EXPECT_EQ(questions.size(), 1);
+}
+
+TEST_F(RecoveryStartTest, ARunWhileAnotherHoldsTheDataFileLeavesTheRecoveryFileAlone)
+{
+    KillAfterDeletingAnna();
+    QByteArray left = Read(scratch.RecoveryFile());
+    toolbox::FileLock running;
+    ASSERT_EQ(toolbox::LockOutcome::Held, running.Acquire((scratch.DataFile() + ".lock").toLocal8Bit().constData()));
+    EXPECT_FALSE(scratch.Run());
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_EQ(Read(scratch.RecoveryFile()), left);
 }

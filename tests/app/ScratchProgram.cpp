@@ -51,7 +51,7 @@ QString ScratchProgram::DataFile() const
 
 QStringList ScratchProgram::FilesBesideDataFile(const QString& prefix) const
 {
-    return QFileInfo(DataFile()).dir().entryList({ prefix + "*" }, QDir::Files, QDir::Name);
+    return QDir(DataFolder()).entryList({ prefix + "*" }, QDir::Files, QDir::Name);
 }
 
 QString ScratchProgram::DefaultsFile() const
