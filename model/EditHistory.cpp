@@ -1,6 +1,7 @@
 #include "model/EditHistory.h"
 
 #include "model/ModelSnapshot.h"
+#include "toolbox/NewOwned.h"
 
 #include <cassert>
 #include <memory>
@@ -21,9 +22,7 @@ bool EditHistory::Record(const char* label, const ModelSnapshot& before, const M
         steps.DeleteAt(0);
         --done;
     }
-    auto step = std::make_unique<EditStep>(label, before, after);
-    steps.Add(step.get());
-    step.release();
+    toolbox::AddOwned(steps, std::make_unique<EditStep>(label, before, after));
     ++done;
     Changed();
     return true;
