@@ -21,7 +21,7 @@ test: build test-sanitized
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The hand-written containers manage memory themselves; the tests of every
-# layer without Qt (toolbox, model, planning, timeline, calendar,
+# layer without Qt (toolbox, model, planning, timeline, calendar, best plans,
 # ordovan-plan) also run under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitized: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORDOVAN_CORE_ONLY=ON -DORDOVAN_SANITIZE=ON >/dev/null
