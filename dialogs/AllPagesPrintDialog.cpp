@@ -1,5 +1,8 @@
 #include "dialogs/AllPagesPrintDialog.h"
 
+#include "app/triext/ModalRunner.h"
+
+#include <QPageRanges>
 #include <QPrinter>
 
 namespace {
@@ -30,4 +33,19 @@ void AllPagesPrintDialog::HidePageChoices()
         if (QWidget* choice = findChild<QWidget*>(QLatin1String(name)))
             choice->hide();
     }
+}
+
+int AllPagesPrintDialog::AskForPrinter(QPrinter& printer, const char* documentName)
+{
+    printer.setDocName(QString::fromLatin1(documentName));
+    AllPagesPrintDialog dialog(&printer);
+    if (ModalRunner::Run(dialog) != QDialog::Accepted)
+        return 0;
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1);
+    printer.setFullPage(true);
+    printer.setDocName(QString::fromLatin1(documentName));
+    return copies;
 }

@@ -5,14 +5,12 @@
 
 #include "dialogs/HouseholdPlanPrinter.h"
 
-#include "app/triext/ModalRunner.h"
 #include "dialogs/AllPagesPrintDialog.h"
 #include "dialogs/PersonalPlanPrinter.h"
 #include "dialogs/TimelinePainter.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -97,19 +95,8 @@ void HouseholdPlanPrinter::DrawTimelinePage(QPainter& painter, QPagedPaintDevice
 void PrintHouseholdPlan(const CompletePlan& plan)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(HouseholdPlanPrinter::DocumentName));
-    AllPagesPrintDialog dialog(&printer);
-    if (ModalRunner::Run(dialog) != QDialog::Accepted)
-        return;
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setPageRanges(QPageRanges());
-
-    // The copies go into the one job, each complete before the next; the
-    // printer must not repeat the job on top. The printable area is placed by
-    // hand in full-page mode, as for the personal plan.
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1);
-    printer.setFullPage(true);
-    printer.setDocName(QString::fromLatin1(HouseholdPlanPrinter::DocumentName));
-    HouseholdPlanPrinter(plan).Print(copies, printer);
+    // The copies go into the one job, each complete before the next.
+    const int copies = AllPagesPrintDialog::AskForPrinter(printer, HouseholdPlanPrinter::DocumentName);
+    if (copies > 0)
+        HouseholdPlanPrinter(plan).Print(copies, printer);
 }

@@ -2,7 +2,6 @@
 
 #include "dialogs/PersonalPlanPrinter.h"
 
-#include "app/triext/ModalRunner.h"
 #include "dialogs/AllPagesPrintDialog.h"
 #include "dialogs/PersonalPlanTimetable.h"
 
@@ -10,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QList>
 #include <QPageLayout>
-#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -131,20 +129,11 @@ QRectF PersonalPlanPrinter::PrintableArea(const QPagedPaintDevice& device)
 void PrintPersonalPlan(const PersonalPlan& plan)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(PersonalPlanPrinter::DocumentName));
-    AllPagesPrintDialog dialog(&printer);
-    if (ModalRunner::Run(dialog) != QDialog::Accepted)
+    const int copies = AllPagesPrintDialog::AskForPrinter(printer, PersonalPlanPrinter::DocumentName);
+    if (copies == 0)
         return;
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setPageRanges(QPageRanges());
-
-    // Each copy is a job of its own, so the printer must not repeat it. The
-    // printable area is placed by hand in full-page mode, since the printer
-    // rounds its own margins to whole points.
-    const int copies = printer.copyCount();
-    printer.setCopyCount(1);
-    printer.setFullPage(true);
-    printer.setDocName(QString::fromLatin1(PersonalPlanPrinter::DocumentName));
+    // Each copy is a job of its own, except in a file, which would be
+    // overwritten by the next job.
     const PersonalPlanPrinter printing(plan);
     if (printer.outputFormat() == QPrinter::PdfFormat)
         printing.PrintIntoOneDocument(copies, printer);

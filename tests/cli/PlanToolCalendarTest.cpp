@@ -1,6 +1,6 @@
-#include "cli/PlanTool.h"
-
 #include "CalendarReader.h"
+#include "PlanToolRun.h"
+#include "cli/PlanTool.h"
 #include "ModelBuilder.h"
 #include "calendar/CalendarDay.h"
 #include "model/ModelStore.h"
@@ -18,21 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAndClose(std::FILE* file)
-{
-    std::rewind(file);
-    std::string text;
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text += static_cast<char>(c);
-    std::fclose(file);
-    return text;
-}
+using Outcome = PlanToolOutcome;
 
 // Anna and Bert shower in one bathroom by 08:00, so plans differ in who goes
 // first; Bert also reads, alone.
@@ -63,13 +49,7 @@ protected:
     {
         arguments.insert(arguments.begin(), { "--config", PathOf("data.cfg"), "--seed", "9" });
         arguments.insert(arguments.end(), { "--profile", "Anna", "Morning", "--profile", "Bert", "Morning" });
-        std::vector<const char*> argv;
-        for (const std::string& argument : arguments)
-            argv.push_back(argument.c_str());
-        std::FILE* out = std::tmpfile();
-        std::FILE* err = std::tmpfile();
-        const int status = PlanTool(out, err).Run(static_cast<int>(argv.size()), argv.data());
-        return { status, ReadAndClose(out), ReadAndClose(err) };
+        return RunPlanTool(arguments);
     }
 
     std::string PathOf(const char* name) const { return (folder / name).string(); }

@@ -1,6 +1,6 @@
-#include "cli/PlanTool.h"
-
 #include "ModelBuilder.h"
+#include "PlanToolRun.h"
+#include "cli/PlanTool.h"
 #include "model/ModelStore.h"
 #include "model/Person.h"
 #include "model/PlanningModel.h"
@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,33 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadStream(std::FILE* file)
-{
-    std::rewind(file);
-    std::string text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, n);
-    std::fclose(file);
-    return text;
-}
-
-Outcome RunTool(std::vector<std::string> arguments)
-{
-    std::vector<const char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(argument.c_str());
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    int status = PlanTool(out, err).Run(static_cast<int>(argv.size()), argv.data());
-    return { status, ReadStream(out), ReadStream(err) };
-}
+using Outcome = PlanToolOutcome;
 
 int CountOf(const std::string& text, const std::string& part)
 {
@@ -131,7 +104,7 @@ protected:
 TEST_F(PlanToolTest, PrintsTheEveningPlanAsATimetableClosedByTheEndTime)
 {
     std::string file = WriteEveningModel();
-    Outcome outcome = RunTool({ "--config", file, "--seed", "42", "--profile", "Anna", "Evening" });
+    Outcome outcome = RunPlanTool({ "--config", file, "--seed", "42", "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::PlansFound);
     EXPECT_EQ(outcome.err, "");
     std::string onePlan = "Plan (0 minutes delay)\n"
@@ -146,7 +119,7 @@ TEST_F(PlanToolTest, PrintsTheEveningPlanAsATimetableClosedByTheEndTime)
 TEST_F(PlanToolTest, PrintsTheEveningPlanAsJson)
 {
     std::string file = WriteEveningModel();
-    Outcome outcome = RunTool({ "--json", "--seed", "42", "--config", file, "--profile", "Anna", "Evening" });
+    Outcome outcome = RunPlanTool({ "--json", "--seed", "42", "--config", file, "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::PlansFound);
     std::string plan = "{\"totalDelay\":0,\"personal\":[{\"person\":\"Anna\",\"profile\":\"Evening\",\"delay\":0,"
                        "\"endTime\":1080,\"executions\":[{\"task\":\"A\",\"start\":990,\"duration\":30},"
@@ -171,8 +144,8 @@ TEST_F(PlanToolTest, TheSameSeedGivesTheSameOutput)
     std::string file = Save(model, home / "three.cfg");
     std::vector<std::string> arguments
         = { "--config", file, "--seed", "4294967295", "--profile", "Anna", "Day", "--profile", "Clara", "Day" };
-    Outcome first = RunTool(arguments);
-    Outcome second = RunTool(arguments);
+    Outcome first = RunPlanTool(arguments);
+    Outcome second = RunPlanTool(arguments);
     EXPECT_EQ(first.status, PlanTool::PlansFound);
     EXPECT_EQ(first.out, second.out);
     EXPECT_LT(first.out.find("Anna: Day"), first.out.find("Clara: Day")) << "personal plans in the order chosen";
@@ -181,7 +154,7 @@ TEST_F(PlanToolTest, TheSameSeedGivesTheSameOutput)
 TEST_F(PlanToolTest, NoPlanExitsWithOneAndTheNoPlansText)
 {
     std::string file = WriteEveningModel(10);
-    Outcome outcome = RunTool({ "--config", file, "--seed", "1", "--profile", "Anna", "Evening" });
+    Outcome outcome = RunPlanTool({ "--config", file, "--seed", "1", "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::NoPlanFound);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err.rfind("Sorry, no matching plans were found.", 0), 0u);
@@ -191,7 +164,7 @@ TEST_F(PlanToolTest, NoPlanExitsWithOneAndTheNoPlansText)
 TEST_F(PlanToolTest, NoPlanAsJsonPrintsAnEmptyPlanListWithTheReasonAndExitsWithOne)
 {
     std::string file = WriteEveningModel(10);
-    Outcome outcome = RunTool({ "--config", file, "--json", "--seed", "1", "--profile", "Anna", "Evening" });
+    Outcome outcome = RunPlanTool({ "--config", file, "--json", "--seed", "1", "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::NoPlanFound);
     EXPECT_EQ(outcome.out,
         "{\"plans\":[],\"reasons\":[\"The random search found no plan this time; ordovan-plan --best searches "
@@ -209,7 +182,7 @@ TEST_F(PlanToolTest, ListsEveryPersonWithItsProfilesAndEndTimes)
     ModelBuilder::AddProfile(anna, "Workday", 480);
     ModelBuilder::AddProfile(anna, "Late", -90);
     std::string file = Save(model, home / "list.cfg");
-    Outcome outcome = RunTool({ "--config", file, "--list" });
+    Outcome outcome = RunPlanTool({ "--config", file, "--list" });
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "Anna\n  Late  ends -01:30\n  Workday  ends 08:00\nBen\n  School run  ends 07:55\n");
 }
@@ -229,7 +202,7 @@ TEST_F(PlanToolTest, RefusesUnknownNamesAndDoubleChoicesNamingTheFile)
     for (const Case& c : cases) {
         std::vector<std::string> arguments = { "--config", file };
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-        Outcome outcome = RunTool(arguments);
+        Outcome outcome = RunPlanTool(arguments);
         EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError) << c.message;
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
         EXPECT_EQ(CountOf(outcome.err, "\n"), 1) << "one line: " << outcome.err;
@@ -244,7 +217,7 @@ TEST_F(PlanToolTest, RefusesTwoProfilesOfOnePerson)
     ModelBuilder::AddProfile(anna, "Workday", 480);
     ModelBuilder::AddProfile(anna, "Day off", 600);
     std::string file = Save(model, home / "two.cfg");
-    Outcome outcome = RunTool({ "--config", file, "--profile", "Anna", "Workday", "--profile", "Anna", "Day off" });
+    Outcome outcome = RunPlanTool({ "--config", file, "--profile", "Anna", "Workday", "--profile", "Anna", "Day off" });
     EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
     EXPECT_NE(outcome.err.find("at most one per person"), std::string::npos);
 }
@@ -262,7 +235,7 @@ TEST_F(PlanToolTest, UsageErrorsExitWithTwo)
         { "--list", "--profile", "Anna", "Evening" },
     };
     for (const auto& arguments : cases) {
-        Outcome outcome = RunTool(arguments);
+        Outcome outcome = RunPlanTool(arguments);
         EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
         EXPECT_EQ(outcome.err.rfind("ordovan-plan: ", 0), 0u) << outcome.err;
         EXPECT_EQ(outcome.out, "");
@@ -271,10 +244,10 @@ TEST_F(PlanToolTest, UsageErrorsExitWithTwo)
 
 TEST_F(PlanToolTest, HelpAndVersionNeedNoData)
 {
-    Outcome help = RunTool({ "--help" });
+    Outcome help = RunPlanTool({ "--help" });
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: ordovan-plan", 0), 0u);
-    Outcome version = RunTool({ "--version" });
+    Outcome version = RunPlanTool({ "--version" });
     EXPECT_EQ(version.out, "Ordovan Version 1.1.1\n");
     EXPECT_FALSE(fs::exists(home / "data"));
 }
@@ -282,13 +255,13 @@ TEST_F(PlanToolTest, HelpAndVersionNeedNoData)
 TEST_F(PlanToolTest, MissingAndMalformedFilesExitWithTwo)
 {
     std::string missing = (home / "missing.cfg").string();
-    Outcome outcome = RunTool({ "--config", missing, "--list" });
+    Outcome outcome = RunPlanTool({ "--config", missing, "--list" });
     EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
     EXPECT_NE(outcome.err.find(missing), std::string::npos);
 
     std::string malformed = (home / "malformed.cfg").string();
     std::ofstream(malformed) << "<Persons>\r\n\t<Anna>\r\n";
-    outcome = RunTool({ "--config", malformed, "--list" });
+    outcome = RunPlanTool({ "--config", malformed, "--list" });
     EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
     EXPECT_NE(outcome.err.find(malformed), std::string::npos);
 }
@@ -298,7 +271,7 @@ TEST_F(PlanToolTest, ReadsTheWindowProgramsDataFileWithoutWritingAnything)
     fs::create_directories(DataFile().parent_path());
     fs::copy_file(WriteEveningModel(), DataFile());
     auto before = fs::last_write_time(DataFile());
-    Outcome outcome = RunTool({ "--seed", "3", "--profile", "Anna", "Evening" });
+    Outcome outcome = RunPlanTool({ "--seed", "3", "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::PlansFound);
     EXPECT_EQ(fs::last_write_time(DataFile()), before);
     std::vector<fs::path> files(fs::directory_iterator(DataFile().parent_path()), {});
@@ -309,7 +282,7 @@ TEST_F(PlanToolTest, AnUnreadableDataFileIsReportedAndLeftInPlace)
 {
     fs::create_directories(DataFile().parent_path());
     std::ofstream(DataFile()) << "<Persons>\r\n";
-    Outcome outcome = RunTool({ "--list" });
+    Outcome outcome = RunPlanTool({ "--list" });
     EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError);
     EXPECT_NE(outcome.err.find(DataFile().string()), std::string::npos);
     std::vector<fs::path> files(fs::directory_iterator(DataFile().parent_path()), {});
@@ -330,7 +303,7 @@ TEST_F(PlanToolTest, EscapedAndNonAsciiNamesSurviveTheFileAndComeOutAsUtf8)
     std::string file = Save(model, home / "names.cfg");
 
     Outcome outcome
-        = RunTool({ "--config", file, "--json", "--seed", "5", "--profile", "J\xC3\xBCrgen <the \"first\"> \\ & Co",
+        = RunPlanTool({ "--config", file, "--json", "--seed", "5", "--profile", "J\xC3\xBCrgen <the \"first\"> \\ & Co",
             "Fr\xC3\xBChst\xC3\xBC"
             "ck\tearly" });
     ASSERT_EQ(outcome.status, PlanTool::PlansFound) << outcome.err;
@@ -364,7 +337,7 @@ std::string SaveEvening(const fs::path& file, int minimumGap)
 TEST_F(PlanToolTest, BestFindsThePlanTheRandomSearchMissesAndProvesItBest)
 {
     std::string file = SaveEvening(home / "gap.cfg", 10);
-    Outcome outcome = RunTool({ "--config", file, "--best", "--json", "--profile", "Anna", "Evening" });
+    Outcome outcome = RunPlanTool({ "--config", file, "--best", "--json", "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::PlansFound);
     std::string best = "{\"plans\":[{\"totalDelay\":10,\"personal\":[{\"person\":\"Anna\",\"profile\":\"Evening\","
                        "\"delay\":10,\"endTime\":1080,\"executions\":[{\"task\":\"A\",\"start\":980,\"duration\":30},"
@@ -377,7 +350,7 @@ TEST_F(PlanToolTest, BestFindsThePlanTheRandomSearchMissesAndProvesItBest)
 TEST_F(PlanToolTest, BestTextSaysTheFirstPlanIsProvenBest)
 {
     std::string file = SaveEvening(home / "gap.cfg", 10);
-    Outcome outcome = RunTool({ "--config", file, "--best", "--time-limit", "30", "--profile", "Anna", "Evening" });
+    Outcome outcome = RunPlanTool({ "--config", file, "--best", "--time-limit", "30", "--profile", "Anna", "Evening" });
     EXPECT_EQ(outcome.status, PlanTool::PlansFound);
     EXPECT_EQ(outcome.out.rfind("These are the best plans for your selected profiles.\n\n"
                                 "Plan (10 minutes delay)\n"
@@ -403,11 +376,11 @@ TEST_F(PlanToolTest, BestNamesTheReasonsWhenThereIsNoPlan)
     ModelBuilder::Precede(evening, b, a);
     std::string file = Save(model, home / "cycle.cfg");
 
-    Outcome text = RunTool({ "--config", file, "--best", "--profile", "Anna", "Evening" });
+    Outcome text = RunPlanTool({ "--config", file, "--best", "--profile", "Anna", "Evening" });
     EXPECT_EQ(text.status, PlanTool::NoPlanFound);
     EXPECT_EQ(text.out, "");
     EXPECT_EQ(text.err, "Anna / Evening: B must come before A, and A before B.\n");
-    Outcome json = RunTool({ "--config", file, "--best", "--json", "--profile", "Anna", "Evening" });
+    Outcome json = RunPlanTool({ "--config", file, "--best", "--json", "--profile", "Anna", "Evening" });
     EXPECT_EQ(json.status, PlanTool::NoPlanFound);
     EXPECT_EQ(json.out,
         "{\"plans\":[],\"proven\":true,\"reasons\":[\"Anna / Evening: B must come before A, and A before B.\"]}\n");
@@ -426,17 +399,17 @@ TEST_F(PlanToolTest, BestOptionsThatDoNotFitAreUsageErrors)
     };
     for (auto arguments : cases) {
         arguments.insert(arguments.begin(), { "--config", file });
-        Outcome outcome = RunTool(arguments);
+        Outcome outcome = RunPlanTool(arguments);
         EXPECT_EQ(outcome.status, PlanTool::UsageOrDataError) << arguments[2];
         EXPECT_EQ(outcome.err.rfind("ordovan-plan: ", 0), 0u) << outcome.err;
     }
-    EXPECT_EQ(RunTool({ "--config", file, "--best", "--time-limit", "0.5", "--profile", "Anna", "Evening" }).status,
+    EXPECT_EQ(RunPlanTool({ "--config", file, "--best", "--time-limit", "0.5", "--profile", "Anna", "Evening" }).status,
         PlanTool::PlansFound);
 }
 
 TEST_F(PlanToolTest, BestProvesTheSampleHouseholdsLeastDelay)
 {
-    Outcome outcome = RunTool({ "--config", ORDOVAN_SAMPLE_FILE, "--best", "--json", "--profile", "Anna", "Workday",
+    Outcome outcome = RunPlanTool({ "--config", ORDOVAN_SAMPLE_FILE, "--best", "--json", "--profile", "Anna", "Workday",
         "--profile", "Ben", "School run", "--profile", "Clara", "School day", "--profile", "Leo", "School day" });
     EXPECT_EQ(outcome.status, PlanTool::PlansFound);
     EXPECT_NE(outcome.out.find(",\"proven\":true}"), std::string::npos);
