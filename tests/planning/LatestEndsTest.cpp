@@ -176,16 +176,24 @@ TEST(LatestEnds, LetAnEarlierTaskEndOnlyInsideTheWindowBeforeItsPlacedLaterTask)
     EXPECT_EQ(sweep.ends.OfPlan(0, 1080), 1010);
 }
 
-TEST(LatestEnds, PushAnEndBackBeforeEveryHolderItWouldMeet)
-{
+// Anna cooks for an hour and Bert bakes for half an hour on one stove,
+// both done by 18:00; slot 0 is Anna's cooking, slot 1 Bert's baking.
+class LatestEndsOnOneStove : public ::testing::Test {
+protected:
+    LatestEndsOnOneStove()
+    {
+        Resource* stove = scenario.AddResource("Stove");
+        Person* anna = scenario.AddPerson("Anna");
+        scenario.Choose(scenario.AddProfile(anna, 1080, { scenario.AddTask(anna, "Cook", 60, { stove }) }));
+        Person* bert = scenario.AddPerson("Bert");
+        scenario.Choose(scenario.AddProfile(bert, 1080, { scenario.AddTask(bert, "Bake", 30, { stove }) }));
+    }
+
     Scenario scenario;
-    Resource* stove = scenario.AddResource("Stove");
-    Person* anna = scenario.AddPerson("Anna");
-    Task* cook = scenario.AddTask(anna, "Cook", 60, { stove });
-    scenario.Choose(scenario.AddProfile(anna, 1080, { cook }));
-    Person* bert = scenario.AddPerson("Bert");
-    Task* bake = scenario.AddTask(bert, "Bake", 30, { stove });
-    scenario.Choose(scenario.AddProfile(bert, 1080, { bake }));
+};
+
+TEST_F(LatestEndsOnOneStove, PushAnEndBackBeforeEveryHolderItWouldMeet)
+{
     Sweep sweep(scenario);
 
     EXPECT_EQ(sweep.ends.OfSlot(1, 1080), 1080);
@@ -195,16 +203,8 @@ TEST(LatestEnds, PushAnEndBackBeforeEveryHolderItWouldMeet)
     EXPECT_EQ(sweep.ends.OfSlot(1, 1000), 1000);
 }
 
-TEST(LatestEnds, KeepAnEndThatANewHolderOnlyTouches)
+TEST_F(LatestEndsOnOneStove, KeepAnEndThatANewHolderOnlyTouches)
 {
-    Scenario scenario;
-    Resource* stove = scenario.AddResource("Stove");
-    Person* anna = scenario.AddPerson("Anna");
-    Task* cook = scenario.AddTask(anna, "Cook", 60, { stove });
-    scenario.Choose(scenario.AddProfile(anna, 1080, { cook }));
-    Person* bert = scenario.AddPerson("Bert");
-    Task* bake = scenario.AddTask(bert, "Bake", 30, { stove });
-    scenario.Choose(scenario.AddProfile(bert, 1080, { bake }));
     Sweep sweep(scenario);
     ASSERT_EQ(sweep.ends.OfSlot(1, 1080), 1080);
 
