@@ -50,6 +50,13 @@ protected:
         return evening;
     }
 
+    // A morning rush whose best plan takes long to prove, all of it chosen.
+    void ChooseMorningRush(BorrowedList<Profile>& chosen)
+    {
+        for (Profile* profile : builder.AddMorningRush(6, 6, 2))
+            chosen.Add(profile);
+    }
+
     void ChooseInComputeDialog(std::vector<Profile*> profiles, int result)
     {
         ModalRunner::SetNextHandler([profiles, result](QDialog& dialog) {
@@ -158,8 +165,7 @@ TEST_F(FindBestPlansTest, ProgressDialogEndsWithOkOnceTheSearchHasReturned)
 TEST_F(FindBestPlansTest, StopEndsTheSearchKeepingTheBestFound)
 {
     BorrowedList<Profile> chosen;
-    for (Profile* profile : builder.AddMorningRush(6, 6, 2))
-        chosen.Add(profile);
+    ChooseMorningRush(chosen);
     BestPlanComputation computation(chosen.GetItems());
     BestPlansProgressDialog progress(computation, &owner);
     progress.show();
@@ -179,8 +185,7 @@ TEST_F(FindBestPlansTest, StopEndsTheSearchKeepingTheBestFound)
 TEST_F(FindBestPlansTest, ClosingTheProgressDialogWaitsForTheSearchToStop)
 {
     BorrowedList<Profile> chosen;
-    for (Profile* profile : builder.AddMorningRush(6, 6, 2))
-        chosen.Add(profile);
+    ChooseMorningRush(chosen);
     BestPlanComputation computation(chosen.GetItems());
     BestPlansProgressDialog progress(computation, &owner);
     progress.show();
